@@ -281,7 +281,7 @@ std::optional<QByteArray> IniFile::withInteger(QByteArrayView text, QByteArrayVi
 std::int32_t IniFile::readInteger(const QString &section, const QString &key, std::int32_t defaultValue) const
 {
     QFile file(path_);
-    if (!file.open(QIODevice::ReadOnly)) {
+    if (path_.isEmpty() || !file.open(QIODevice::ReadOnly)) {
         return defaultValue;
     }
     const QByteArray text = file.readAll();
@@ -293,6 +293,9 @@ std::int32_t IniFile::readInteger(const QString &section, const QString &key, st
 
 void IniFile::writeInteger(const QString &section, const QString &key, std::int32_t value) const
 {
+    if (path_.isEmpty()) {
+        failWrite(path_);
+    }
     QByteArray old;
     {
         QFile file(path_);
