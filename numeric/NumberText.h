@@ -26,19 +26,31 @@ namespace kalvio {
 struct BinaryParts {
     enum class Kind { Finite, Infinity, NaN };
     Kind kind = Kind::Finite;
-    bool negative = false;          // also set for a negative zero
-    std::uint64_t significand = 0;  // 0 for a zero
+    bool negative = false;         // also set for a negative zero
+    std::uint64_t significand = 0; // 0 for a zero
     int exponent = 0;
 };
 
-template <class E> BinaryParts ToParts(const E &value);   // exact
-template <class E> E FromParts(const BinaryParts &parts); // exact
+// A finite non-zero value comes out normalised: the top bit of the
+// significand is set, so each value has one set of parts (subnormals get an
+// exponent below the normal range).  A zero has significand 0 and exponent 0.
+template <class E> BinaryParts ToParts(const E &value); // exact
+// Exact for every value the type holds.  Parts finer or larger than the type
+// are rounded to nearest, ties to even, or become an infinity; the Boost type
+// has no subnormals and flushes them to a signed zero, as its arithmetic does.
+template <class E> E FromParts(const BinaryParts &parts);
+
+template <> BinaryParts ToParts<long double>(const long double &value);
+template <> BinaryParts ToParts<double>(const double &value);
+template <> BinaryParts ToParts<BoostExtended>(const BoostExtended &value);
+template <> long double FromParts<long double>(const BinaryParts &parts);
+template <> BoostExtended FromParts<BoostExtended>(const BinaryParts &parts);
 
 // The picture patterns.
 enum class NumberPattern {
-    Grouped0,        // "#,0": whole number, thousands separators
-    Plain14,         // "0.##############": up to 14 decimals, no separators
-    Grouped14,       // ",0.##############": up to 14 decimals, separators
+    Grouped0,  // "#,0": whole number, thousands separators
+    Plain14,   // "0.##############": up to 14 decimals, no separators
+    Grouped14, // ",0.##############": up to 14 decimals, separators
 };
 
 namespace numbertext {
@@ -65,8 +77,13 @@ std::string FormatFixed(const BinaryParts &value, int width, int precision, bool
 // other text.
 std::optional<BinaryParts> ParseDecimal(std::string_view text);
 
-// The shortest decimal text (plain, or with an exponent when shorter) that
-// ParseDecimal reads back to the same value.
+// The shortest decimal text that ParseDecimal reads back to the same value;
+// of several such texts the one nearest the value.  The layout is the one
+// JavaScript gives a number: plain digits when the decimal exponent X of the
+// first digit is -7 < X < 21 ("172305.06599999999", "0.000001", "1e+21",
+// "1.5e-7"), else one digit, the others after a ".", "e", a sign and the
+// exponent.  A negative zero is "-0"; the special values are "Infinity",
+// "-Infinity" and "NaN", which ParseDecimal does not read.
 std::string ShortestText(const BinaryParts &value);
 
 } // namespace numbertext

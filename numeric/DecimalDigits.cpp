@@ -1,0 +1,188 @@
+// Exact decimal digits of binary values: a quick 128-bit reduction for the
+// amounts the program shows all the time, and a big-integer one for the rest.
+#include "numeric/DecimalDigits.h"
+
+#include <array>
+
+#include <boost/multiprecision/cpp_int.hpp>
+
+namespace kalvio::numbertext::detail {
+
+namespace {
+
+using boost::multiprecision::cpp_int;
+
+constexpr std::array<UInt128, 39> MakePowers()
+{
+    std::array<UInt128, 39> powers{};
+    UInt128 p = 1;
+    for (auto &entry : powers) {
+        entry = p;
+        p *= 10;
+    }
+    return powers;
+}
+constexpr std::array<UInt128, 39> kPowers = MakePowers();
+
+cpp_int BigPowerOfTen(unsigned n)
+{
+    return boost::multiprecision::pow(cpp_int(10), n);
+}
+
+// Number of decimal digits of a positive big integer.
+int BigDigitCount(const cpp_int &n)
+{
+    const auto bits = static_cast<unsigned>(boost::multiprecision::msb(n)); // floor(log2 n)
+    // floor(bits * log10(2)) is floor(log10 n) or one less.
+    int estimate = static_cast<int>(static_cast<double>(bits) * 0.30102999566398120) + 1;
+    if (n >= BigPowerOfTen(static_cast<unsigned>(estimate)))
+        ++estimate;
+    return estimate;
+}
+
+bool RoundsUp(Rounding rounding, int compareToHalf, bool remainderNonZero, bool odd)
+{
+    switch (rounding) {
+    case Rounding::TowardZero:
+        return false;
+    case Rounding::AwayFromZero:
+        return remainderNonZero;
+    case Rounding::NearestEven:
+        break;
+    }
+    return compareToHalf > 0 || (compareToHalf == 0 && odd);
+}
+
+} // namespace
+
+UInt128 PowerOfTen128(int n)
+{
+    return kPowers[static_cast<std::size_t>(n)];
+}
+
+int DigitCount(UInt128 x)
+{
+    int n = 1;
+    while (n < 39 && x >= kPowers[static_cast<std::size_t>(n)])
+        ++n;
+    return n;
+}
+
+DecimalDigits ExactDigits(std::uint64_t significand, int exponent, int count, Rounding rounding)
+{
+    // value = n x 10^scale exactly: a binary fraction m / 2^f is m x 5^f / 10^f.
+    cpp_int n = significand;
+    int scale = 0;
+    if (exponent >= 0) {
+        n <<= exponent;
+    } else {
+        n *= boost::multiprecision::pow(cpp_int(5), static_cast<unsigned>(-exponent));
+        scale = exponent;
+    }
+    const int drop = BigDigitCount(n) - count;
+    DecimalDigits result;
+    if (drop <= 0) {
+        result.digits = static_cast<UInt128>(n) * kPowers[static_cast<std::size_t>(-drop)];
+        result.exponent = scale + drop;
+        return result;
+    }
+    const cpp_int divisor = BigPowerOfTen(static_cast<unsigned>(drop));
+    cpp_int quotient;
+    cpp_int remainder;
+    boost::multiprecision::divide_qr(n, divisor, quotient, remainder);
+    UInt128 digits = static_cast<UInt128>(quotient);
+    const cpp_int twice = remainder * 2;
+    const int compareToHalf = twice < divisor ? -1 : (twice == divisor ? 0 : 1);
+    if (RoundsUp(rounding, compareToHalf, remainder != 0, (digits & 1) != 0))
+        ++digits;
+    result.exponent = scale + drop;
+    if (digits == kPowers[static_cast<std::size_t>(count)]) {
+        digits = kPowers[static_cast<std::size_t>(count - 1)];
+        ++result.exponent;
+    }
+    result.digits = digits;
+    return result;
+}
+
+std::optional<DecimalDigits> QuickDigits18(std::uint64_t significand, int exponent)
+{
+    constexpr int kCount = 18;
+    if ((significand >> 63) == 0 || exponent < -98 || exponent > 64)
+        return std::nullopt;
+    UInt128 digits = 0;
+    int scale = 0;
+    int compareToHalf = 0;
+    if (exponent >= 0) {
+        // At least 2^63, so 19 digits or more: only digits to drop.
+        const UInt128 whole = static_cast<UInt128>(significand) << exponent;
+        const int drop = DigitCount(whole) - kCount;
+        const UInt128 divisor = kPowers[static_cast<std::size_t>(drop)];
+        digits = whole / divisor;
+        const UInt128 remainder = whole % divisor;
+        const UInt128 half = divisor / 2;
+        compareToHalf = remainder < half ? -1 : (remainder == half ? 0 : 1);
+        scale = drop;
+    } else {
+        const int f = -exponent;
+        const UInt128 mask = (static_cast<UInt128>(1) << f) - 1;
+        const UInt128 half = static_cast<UInt128>(1) << (f - 1);
+        const std::uint64_t whole = f < 64 ? significand >> f : 0;
+        UInt128 fraction = static_cast<UInt128>(significand) & mask;
+        if (whole != 0) {
+            const int wholeDigits = DigitCount(whole);
+            if (wholeDigits > kCount) {
+                const int drop = wholeDigits - kCount;
+                const auto divisor = static_cast<std::uint64_t>(kPowers[static_cast<std::size_t>(drop)]);
+                digits = whole / divisor;
+                const std::uint64_t remainder = whole % divisor;
+                const std::uint64_t halfUnit = divisor / 2;
+                compareToHalf = remainder < halfUnit ? -1 : (remainder == halfUnit && fraction == 0 ? 0 : 1);
+                scale = drop;
+            } else {
+                // f < 64 and at most 17 more digits: the product stays below 2^121.
+                const int more = kCount - wholeDigits;
+                const UInt128 product = fraction * kPowers[static_cast<std::size_t>(more)];
+                digits =
+                    static_cast<UInt128>(whole) * kPowers[static_cast<std::size_t>(more)] + (product >> f);
+                fraction = product & mask;
+                compareToHalf = fraction < half ? -1 : (fraction == half ? 0 : 1);
+                scale = -more;
+            }
+        } else {
+            // Below 1: skip the leading zeros, then take digits nine at a time
+            // (the fraction stays below 2^98, times 10^9 below 2^128).
+            int zeros = 0;
+            do {
+                fraction *= 10;
+                ++zeros;
+            } while ((fraction >> f) == 0);
+            digits = fraction >> f;
+            fraction &= mask;
+            for (int more = kCount - 1; more > 0;) {
+                const int step = more < 9 ? more : 9;
+                fraction *= kPowers[static_cast<std::size_t>(step)];
+                digits = digits * kPowers[static_cast<std::size_t>(step)] + (fraction >> f);
+                fraction &= mask;
+                more -= step;
+            }
+            compareToHalf = fraction < half ? -1 : (fraction == half ? 0 : 1);
+            scale = -(zeros + kCount - 1);
+        }
+    }
+    if (compareToHalf > 0 || (compareToHalf == 0 && (digits & 1) != 0))
+        ++digits;
+    if (digits == kPowers[kCount]) {
+        digits = kPowers[kCount - 1];
+        ++scale;
+    }
+    return DecimalDigits{digits, scale};
+}
+
+DecimalDigits Digits18(std::uint64_t significand, int exponent)
+{
+    if (auto quick = QuickDigits18(significand, exponent))
+        return *quick;
+    return ExactDigits(significand, exponent, 18, Rounding::NearestEven);
+}
+
+} // namespace kalvio::numbertext::detail
