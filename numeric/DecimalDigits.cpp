@@ -3,6 +3,7 @@
 #include "numeric/DecimalDigits.h"
 
 #include <array>
+#include <cmath>
 
 #include <boost/multiprecision/cpp_int.hpp>
 
@@ -27,17 +28,6 @@ constexpr std::array<UInt128, 39> kPowers = MakePowers();
 cpp_int BigPowerOfTen(unsigned n)
 {
     return boost::multiprecision::pow(cpp_int(10), n);
-}
-
-// Number of decimal digits of a positive big integer.
-int BigDigitCount(const cpp_int &n)
-{
-    const auto bits = static_cast<unsigned>(boost::multiprecision::msb(n)); // floor(log2 n)
-    // floor(bits * log10(2)) is floor(log10 n) or one less.
-    int estimate = static_cast<int>(static_cast<double>(bits) * 0.30102999566398120) + 1;
-    if (n >= BigPowerOfTen(static_cast<unsigned>(estimate)))
-        ++estimate;
-    return estimate;
 }
 
 bool RoundsUp(Rounding rounding, int compareToHalf, bool remainderNonZero, bool odd)
@@ -70,37 +60,46 @@ int DigitCount(UInt128 x)
 
 DecimalDigits ExactDigits(std::uint64_t significand, int exponent, int count, Rounding rounding)
 {
-    // value = n x 10^scale exactly: a binary fraction m / 2^f is m x 5^f / 10^f.
-    cpp_int n = significand;
-    int scale = 0;
-    if (exponent >= 0) {
-        n <<= exponent;
-    } else {
-        n *= boost::multiprecision::pow(cpp_int(5), static_cast<unsigned>(-exponent));
-        scale = exponent;
-    }
-    const int drop = BigDigitCount(n) - count;
-    DecimalDigits result;
-    if (drop <= 0) {
-        result.digits = static_cast<UInt128>(n) * kPowers[static_cast<std::size_t>(-drop)];
-        result.exponent = scale + drop;
-        return result;
-    }
-    const cpp_int divisor = BigPowerOfTen(static_cast<unsigned>(drop));
+    // Scale by 10^t so that `count` digits stand before the point: the digits
+    // are floor(significand x 2^exponent x 10^t), the rest decides the rounding.
+    const double log10Value =
+        (std::log2(static_cast<double>(significand)) + exponent) * 0.30102999566398120; // log10(2)
+    int t = count - 1 - static_cast<int>(std::floor(log10Value));
+    const UInt128 lowest = kPowers[static_cast<std::size_t>(count - 1)];
+    const UInt128 limit = kPowers[static_cast<std::size_t>(count)];
     cpp_int quotient;
     cpp_int remainder;
-    boost::multiprecision::divide_qr(n, divisor, quotient, remainder);
-    UInt128 digits = static_cast<UInt128>(quotient);
+    cpp_int divisor;
+    for (;;) {
+        cpp_int dividend = significand;
+        divisor = 1;
+        if (t >= 0)
+            dividend *= BigPowerOfTen(static_cast<unsigned>(t));
+        else
+            divisor = BigPowerOfTen(static_cast<unsigned>(-t));
+        if (exponent >= 0)
+            dividend <<= exponent;
+        else
+            divisor <<= -exponent;
+        boost::multiprecision::divide_qr(dividend, divisor, quotient, remainder);
+        // The estimate of the logarithm can be one off either way near a power of ten.
+        if (quotient >= limit)
+            --t;
+        else if (quotient < lowest)
+            ++t;
+        else
+            break;
+    }
+    auto digits = static_cast<UInt128>(quotient);
     const cpp_int twice = remainder * 2;
     const int compareToHalf = twice < divisor ? -1 : (twice == divisor ? 0 : 1);
     if (RoundsUp(rounding, compareToHalf, remainder != 0, (digits & 1) != 0))
         ++digits;
-    result.exponent = scale + drop;
-    if (digits == kPowers[static_cast<std::size_t>(count)]) {
-        digits = kPowers[static_cast<std::size_t>(count - 1)];
+    DecimalDigits result{digits, -t};
+    if (digits == limit) {
+        result.digits = lowest;
         ++result.exponent;
     }
-    result.digits = digits;
     return result;
 }
 

@@ -1,37 +1,20 @@
 // The shortest decimal that reads back to the same binary value, for
 // machine-readable output of raw figures.
-#include <charconv>
+#include <algorithm>
+#include <string>
 
-#include "numeric/DecimalDigits.h"
+#include <boost/multiprecision/cpp_int.hpp>
+
 #include "numeric/NumberText.h"
 
 namespace kalvio::numbertext {
 
 namespace {
 
-using detail::DecimalDigits;
-using detail::Rounding;
+using boost::multiprecision::cpp_int;
 
-// Enough digits for any 64-bit significand to come back unchanged.
-constexpr int kMaxDigits = 21;
-
-std::string DigitText(detail::UInt128 digits)
-{
-    char text[40];
-    char *end = text + sizeof text;
-    char *p = end;
-    do {
-        *--p = static_cast<char>('0' + static_cast<int>(digits % 10));
-        digits /= 10;
-    } while (digits != 0);
-    return std::string(p, end);
-}
-
-bool ReadsBack(const BinaryParts &value, const DecimalDigits &candidate)
-{
-    const auto parsed = ParseDecimal(DigitText(candidate.digits) + "e" + std::to_string(candidate.exponent));
-    return parsed && parsed->significand == value.significand && parsed->exponent == value.exponent;
-}
+// The last place of the smallest subnormal of the 80-bit format.
+constexpr int kMinUnitExponent = -16445;
 
 // digits (no trailing zeros) with the first one standing at 10^firstExponent.
 std::string Layout(bool negative, const std::string &digits, int firstExponent)
@@ -62,6 +45,15 @@ std::string Layout(bool negative, const std::string &digits, int firstExponent)
     return text;
 }
 
+int DecimalLength(const cpp_int &n)
+{
+    const auto bits = static_cast<unsigned>(boost::multiprecision::msb(n));
+    int estimate = static_cast<int>(static_cast<double>(bits) * 0.30102999566398120) + 1;
+    if (n >= boost::multiprecision::pow(cpp_int(10), static_cast<unsigned>(estimate)))
+        ++estimate;
+    return estimate;
+}
+
 } // namespace
 
 std::string ShortestText(const BinaryParts &value)
@@ -72,44 +64,68 @@ std::string ShortestText(const BinaryParts &value)
         return value.negative ? "-Infinity" : "Infinity";
     if (value.significand == 0)
         return value.negative ? "-0" : "0";
-    // Normalise as ParseDecimal does, so the comparison is of like parts.
-    BinaryParts target = value;
-    while ((target.significand >> 63) == 0) {
-        target.significand <<= 1;
-        --target.exponent;
+
+    // The value as m units of 2^unit, the unit being its true last place
+    // (coarser than the normalised significand's for a subnormal).
+    std::uint64_t m = value.significand;
+    int unit = value.exponent;
+    while ((m & 1) == 0 && unit < kMinUnitExponent) {
+        m >>= 1;
+        ++unit;
     }
-    for (int count = 1; count <= kMaxDigits; ++count) {
-        // The nearest count-digit decimal is the best candidate; next to a
-        // power of two the neighbour on the other side may fit instead.
-        const DecimalDigits nearest =
-            detail::ExactDigits(target.significand, target.exponent, count, Rounding::NearestEven);
-        std::optional<DecimalDigits> found;
-        if (ReadsBack(target, nearest)) {
-            found = nearest;
-        } else {
-            for (Rounding r : {Rounding::TowardZero, Rounding::AwayFromZero}) {
-                const DecimalDigits other =
-                    detail::ExactDigits(target.significand, target.exponent, count, r);
-                if ((other.digits != nearest.digits || other.exponent != nearest.exponent) &&
-                    ReadsBack(target, other)) {
-                    found = other;
-                    break;
-                }
-            }
-        }
-        if (found) {
-            std::string digits = DigitText(found->digits);
-            const int first = found->exponent + static_cast<int>(digits.size()) - 1;
+    while ((m >> 63) == 0 && unit > kMinUnitExponent) {
+        m <<= 1;
+        --unit;
+    }
+    // Every decimal strictly between the midpoints to the neighbours reads
+    // back as m; the midpoints themselves do when m is even.  Next to a power
+    // of two the neighbour below is half as far.
+    const bool lowerHalved = m == (std::uint64_t{1} << 63) && unit > kMinUnitExponent;
+    const bool inclusive = (m & 1) == 0;
+
+    // All in integers at the scale 10^scale: the value, and the midpoints.
+    cpp_int p;
+    int scale = -2;
+    if (unit >= 0) {
+        p = cpp_int(1) << unit;
+    } else {
+        p = boost::multiprecision::pow(cpp_int(5), static_cast<unsigned>(-unit));
+        scale = unit - 2;
+    }
+    const cpp_int v = cpp_int(m) * 100 * p;
+    const cpp_int high = v + 50 * p;
+    const cpp_int low = v - (lowerHalved ? 25 : 50) * p;
+    auto fits = [&](const cpp_int &candidate) {
+        return inclusive ? (candidate >= low && candidate <= high) : (candidate > low && candidate < high);
+    };
+
+    // Try ever finer decimal places, from the leading digit of the value.
+    const int length = DecimalLength(v);
+    cpp_int step = boost::multiprecision::pow(cpp_int(10), static_cast<unsigned>(length - 1));
+    int stepExponent = length - 1;
+    cpp_int quotient;
+    cpp_int remainder;
+    for (;;) {
+        boost::multiprecision::divide_qr(v, step, quotient, remainder);
+        // The nearest multiple of the step first, then the one on the other side.
+        const bool upFirst = remainder * 2 > step || (remainder * 2 == step && (quotient & 1) != 0);
+        const cpp_int first = upFirst ? quotient + 1 : quotient;
+        const cpp_int second = upFirst ? quotient : quotient + 1;
+        std::optional<cpp_int> found;
+        if (fits(first * step))
+            found = first;
+        else if (remainder != 0 && fits(second * step))
+            found = second;
+        if (found || step == 1) {
+            std::string digits = (found ? *found : quotient).str();
+            const int firstExponent = stepExponent + scale + static_cast<int>(digits.size()) - 1;
             while (digits.size() > 1 && digits.back() == '0')
                 digits.pop_back();
-            return Layout(value.negative, digits, first);
+            return Layout(value.negative, digits, firstExponent);
         }
+        step /= 10;
+        --stepExponent;
     }
-    // Not reached: 21 digits always read back.
-    const DecimalDigits all =
-        detail::ExactDigits(target.significand, target.exponent, kMaxDigits, Rounding::NearestEven);
-    std::string digits = DigitText(all.digits);
-    return Layout(value.negative, digits, all.exponent + kMaxDigits - 1);
 }
 
 } // namespace kalvio::numbertext
