@@ -3,6 +3,7 @@
 
 #include <array>
 #include <string>
+#include <type_traits>
 
 #include "engine/CalcRequest.h"
 
@@ -12,7 +13,8 @@ inline constexpr int kYears = 1;
 inline constexpr int kMonths = 0;
 
 template <class E = Extended>
-BasicCalcRequest<E> Request(const std::string &mode, E principal, E rate, E periods, int unit = kYears)
+BasicCalcRequest<E> Request(const std::string &mode, std::type_identity_t<E> principal, std::type_identity_t<E> rate,
+                            std::type_identity_t<E> periods, int unit = kYears)
 {
     BasicCalcRequest<E> request;
     request.CalcMode = mode;
