@@ -66,17 +66,12 @@ std::optional<Extended> NValEditNumberReader::Read(std::string_view text, char l
 {
     if (text.empty())
         return std::nullopt;
-    auto half = FullWidth::ToHalfWidth(text);
-    if (!half)
+    const std::optional<std::string> half = FullWidth::ToHalfWidth(text);
+    if (!half || half->empty())
         return std::nullopt;
-    std::string s = std::move(*half);
-
-    if (!s.empty()) {
-        const bool dropLeading =
-            leadingChar != ' ' ? s.front() == leadingChar : (s.front() == '$' || s.front() == '\\');
-        if (dropLeading)
-            s.erase(0, 1);
-    }
+    const char first = half->front();
+    const bool dropLeading = leadingChar != ' ' ? first == leadingChar : (first == '$' || first == '\\');
+    std::string s = dropLeading ? half->substr(1) : *half;
 
     // Positions count from 1, as the separator rule is stated that way.
     const std::size_t length = s.size();
