@@ -10,6 +10,7 @@
 #include "engine/MissingAmountNotice.h"
 #include "engine/RunCalculation.h"
 #include "numeric/NumberText.h"
+#include "tests/engine/EngineTestSupport.h"
 
 namespace kalvio {
 namespace {
@@ -19,24 +20,9 @@ using test::RunCli;
 
 std::string TableOf(const std::string &mode, Extended principal, Extended rate, Extended periods, int unit)
 {
-    CalcRequest request;
-    request.CalcMode = mode;
-    request.Principal = principal;
-    request.RatePercent = rate;
-    request.Periods = periods;
-    request.PeriodUnit = unit;
     GridText grid;
-    grid.ApplyResult(RunCalculation(request));
+    grid.ApplyResult(RunCalculation(test::Request(mode, principal, rate, periods, unit)));
     return grid.ClipboardText();
-}
-
-std::vector<std::string> Lines(const std::string &text)
-{
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    for (std::size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
-        lines.push_back(text.substr(start, end - start));
-    return lines;
 }
 
 TEST(KalvioCli, PrintsTheExampleScheduleAsTheClipboardHasIt)
@@ -44,7 +30,7 @@ TEST(KalvioCli, PrintsTheExampleScheduleAsTheClipboardHasIt)
     const CliRun run = RunCli({"ganri", "1000000", "3", "10"});
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_EQ(run.err, "");
-    const std::vector<std::string> lines = Lines(run.out);
+    const std::vector<std::string> lines = test::ClipboardLines(run.out);
     ASSERT_EQ(lines.size(), 102U);
     EXPECT_EQ(lines[0], "年\t　　元本返済額\t　　利息支払額\t　　合計支払額\t　　　　残元本\t");
     EXPECT_EQ(lines[1], "1\t87,231\t30,000\t117,231\t912,769\t");
@@ -105,7 +91,7 @@ TEST(KalvioCli, MissingAmountsGetTheNoticeAndTheDummies)
     }
     const CliRun era = RunCli({"seireki", "0", "0", "0"});
     EXPECT_EQ(era.err, "");
-    EXPECT_EQ(Lines(era.out)[0], "\t　　　　　西暦\t　　　　　昭和\t　　　　　平成\t\t");
+    EXPECT_EQ(test::ClipboardLines(era.out)[0], "\t　　　　　西暦\t　　　　　昭和\t　　　　　平成\t\t");
 }
 
 TEST(KalvioCli, JsonHasTheFieldsLabelsAndExactTotals)
@@ -123,20 +109,12 @@ TEST(KalvioCli, JsonHasTheFieldsLabelsAndExactTotals)
     EXPECT_EQ(json["rows"][10], nlohmann::json({"", "", "", "", ""}));
     EXPECT_EQ(json["totals"], nlohmann::json({"10", "1,000,000", "172,305", "1,172,305", "0"}));
 
-    CalcRequest request;
-    request.CalcMode = "ganri";
-    request.Principal = 1000000;
-    request.RatePercent = 3;
-    request.Periods = 10;
-    const CalcResult result = RunCalculation(request);
+    const CalcResult result = RunCalculation(test::Request("ganri", 1000000, 3, 10));
     ASSERT_EQ(json["total_values"].size(), 5U);
     for (int i = 0; i < 5; ++i) {
         const auto read = ParseDecimal<Extended>(json["total_values"][i].get<std::string>());
         ASSERT_TRUE(read);
-        const BinaryParts a = ToParts(*read);
-        const BinaryParts b = ToParts((*result.TotalValues)[i]);
-        EXPECT_TRUE(a.significand == b.significand && a.exponent == b.exponent && a.negative == b.negative)
-            << json["total_values"][i];
+        EXPECT_TRUE(test::SameBits(*read, (*result.TotalValues)[i])) << json["total_values"][i];
     }
     // The missing-amount notice stays off stdout, which holds just the object.
     EXPECT_EQ(run.out.find("ダミー"), std::string::npos);

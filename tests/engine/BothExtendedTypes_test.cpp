@@ -6,7 +6,7 @@
 #include <random>
 #include <string>
 
-#include "EngineRequests.h"
+#include "EngineTestSupport.h"
 #include "engine/CalcMode.h"
 #include "engine/RunCalculation.h"
 #include "numeric/NumberText.h"
@@ -16,9 +16,9 @@ namespace {
 
 struct Inputs {
     std::string mode;
-    long long principal;   // whole, up to twelve digits
-    long long rateMillis;  // rate x 1000, up to 99.999
-    long long periods;     // up to 999
+    long long principal;  // whole, up to twelve digits
+    long long rateMillis; // rate x 1000, up to 99.999
+    long long periods;    // up to 999
     int unit;
 };
 
@@ -27,12 +27,6 @@ template <class E> BasicCalcRequest<E> ToRequest(const Inputs &in)
     // As the entry fields hold them: the rate read from its decimal text.
     const E rate = *ParseDecimal<E>(std::to_string(in.rateMillis) + "e-3");
     return test::Request<E>(in.mode, E(in.principal), rate, E(in.periods), in.unit);
-}
-
-bool SameParts(const BinaryParts &a, const BinaryParts &b)
-{
-    return a.kind == b.kind && a.negative == b.negative && a.significand == b.significand &&
-           a.exponent == b.exponent;
 }
 
 std::string Describe(const Inputs &in)
@@ -49,13 +43,13 @@ void ExpectSameResults(const Inputs &in)
     ASSERT_FALSE(native.Fault);
     ASSERT_FALSE(boost.Fault);
     EXPECT_EQ(native.MissingAmount, boost.MissingAmount);
-    EXPECT_TRUE(SameParts(ToParts(native.Principal), ToParts(boost.Principal)));
+    EXPECT_TRUE(test::SameBits(native.Principal, boost.Principal));
     EXPECT_EQ(native.HeaderTexts, boost.HeaderTexts);
     EXPECT_EQ(native.CellTexts, boost.CellTexts);
     ASSERT_EQ(native.TotalValues.has_value(), boost.TotalValues.has_value());
     if (native.TotalValues) {
         for (int i = 0; i < kGridColumns; ++i)
-            EXPECT_TRUE(SameParts(ToParts((*native.TotalValues)[i]), ToParts((*boost.TotalValues)[i])))
+            EXPECT_TRUE(test::SameBits((*native.TotalValues)[i], (*boost.TotalValues)[i]))
                 << "total " << i + 1 << ": " << ShortestText((*native.TotalValues)[i]) << " vs "
                 << ShortestText((*boost.TotalValues)[i]);
     }

@@ -4,23 +4,21 @@
 
 #include <cmath>
 
+#include "EngineTestSupport.h"
 #include "engine/ExtendedPower.h"
 #include "numeric/NumberText.h"
 
 namespace kalvio {
 namespace {
 
-template <class E> class ExtendedPower : public ::testing::Test {};
+template <class E> class ExtendedPower : public ::testing::Test {
+};
 using BothTypes = ::testing::Types<long double, BoostExtended>;
 TYPED_TEST_SUITE(ExtendedPower, BothTypes);
 
 template <class E> void ExpectSameBits(const E &actual, const E &expected)
 {
-    const BinaryParts a = ToParts(actual);
-    const BinaryParts b = ToParts(expected);
-    EXPECT_TRUE(a.kind == b.kind && a.negative == b.negative && a.significand == b.significand &&
-                a.exponent == b.exponent)
-        << ShortestText(actual) << " vs " << ShortestText(expected);
+    EXPECT_TRUE(test::SameBits(actual, expected)) << ShortestText(actual) << " vs " << ShortestText(expected);
 }
 
 template <class E> CalcFault::Kind FaultOf(const E &base, const E &exponent)

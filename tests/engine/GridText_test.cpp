@@ -7,26 +7,18 @@
 #include <string>
 #include <vector>
 
-#include "EngineRequests.h"
+#include "EngineTestSupport.h"
 #include "engine/GridText.h"
 #include "engine/RunCalculation.h"
 
 namespace kalvio {
 namespace {
 
-std::vector<std::string> Lines(const std::string &text)
-{
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    for (std::size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
-        lines.push_back(text.substr(start, end - start));
-    EXPECT_EQ(start, text.size()) << "text after the last CR LF";
-    return lines;
-}
-
 TEST(GridText, FreshGridIsEmptyLinesOfFiveTabs)
 {
-    const std::vector<std::string> lines = Lines(GridText().ClipboardText());
+    const std::string text = GridText().ClipboardText();
+    EXPECT_EQ(text.size(), 102U * 7U);
+    const std::vector<std::string> lines = test::ClipboardLines(text);
     ASSERT_EQ(lines.size(), 102U);
     for (const std::string &line : lines)
         EXPECT_EQ(line, "\t\t\t\t\t");
@@ -36,7 +28,7 @@ TEST(GridText, TenPeriodsFillLinesOneToEleven)
 {
     GridText grid;
     grid.ApplyResult(RunCalculation(test::Request("ganri", 1000000, 3, 10)));
-    const std::vector<std::string> lines = Lines(grid.ClipboardText());
+    const std::vector<std::string> lines = test::ClipboardLines(grid.ClipboardText());
     ASSERT_EQ(lines.size(), 102U);
     EXPECT_EQ(lines[0], "年\t　　元本返済額\t　　利息支払額\t　　合計支払額\t　　　　残元本\t");
     EXPECT_EQ(lines[1], "1\t87,231\t30,000\t117,231\t912,769\t");
@@ -49,7 +41,7 @@ TEST(GridText, EraTableBeginsWithATab)
 {
     GridText grid;
     grid.ApplyResult(RunCalculation(test::Request("seireki", 0, 0, 0)));
-    const std::vector<std::string> lines = Lines(grid.ClipboardText());
+    const std::vector<std::string> lines = test::ClipboardLines(grid.ClipboardText());
     EXPECT_EQ(lines[0], "\t　　　　　西暦\t　　　　　昭和\t　　　　　平成\t\t");
     EXPECT_EQ(lines[1], "1\t1,982\t57\t\t\t");
 }

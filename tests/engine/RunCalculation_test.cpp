@@ -5,7 +5,7 @@
 #include <regex>
 #include <string>
 
-#include "EngineRequests.h"
+#include "EngineTestSupport.h"
 #include "engine/CalcFault.h"
 #include "engine/RunCalculation.h"
 #include "numeric/NumberText.h"
@@ -17,17 +17,10 @@ using test::kMonths;
 using test::kYears;
 using test::Request;
 using test::RowTexts;
+using test::SameBits;
 
 const char *const kAllModes[] = {"ganri", "gankin",      "nenkin",      "teiki",      "hukuri",
                                  "tanri", "hukurigenka", "nenkingenka", "tanrigenka", "seireki"};
-
-bool SameBits(const Extended &a, const Extended &b)
-{
-    const BinaryParts x = ToParts(a);
-    const BinaryParts y = ToParts(b);
-    return x.kind == y.kind && x.negative == y.negative && x.significand == y.significand &&
-           x.exponent == y.exponent;
-}
 
 TEST(MissingAmounts, EachZeroGetsItsDummyAndOneNotice)
 {
@@ -273,7 +266,8 @@ constexpr long double kNaN = std::numeric_limits<long double>::quiet_NaN();
 
 const FaultCase kFaults[] = {
     {"ganri_rate_minus_100", "ganri", 1000000, -100, 10, CalcFault::Kind::DivisionByZero},
-    {"nenkin_rate_below_minus_100_fraction", "nenkin", 1000000, -150, 2.5L, CalcFault::Kind::InvalidOperation},
+    {"nenkin_rate_below_minus_100_fraction", "nenkin", 1000000, -150, 2.5L,
+     CalcFault::Kind::InvalidOperation},
     {"hukurigenka_rate_minus_100", "hukurigenka", 1000000, -100, 10, CalcFault::Kind::DivisionByZero},
     {"nenkingenka_rate_minus_100", "nenkingenka", 1000000, -100, 10, CalcFault::Kind::DivisionByZero},
     {"tanrigenka_rate_minus_100", "tanrigenka", 1000000, -100, 10, CalcFault::Kind::DivisionByZero},

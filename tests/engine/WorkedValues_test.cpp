@@ -7,7 +7,7 @@
 #include <ostream>
 #include <vector>
 
-#include "EngineRequests.h"
+#include "EngineTestSupport.h"
 #include "engine/RunCalculation.h"
 #include "numeric/NumberText.h"
 
