@@ -439,6 +439,49 @@ TEST_F(NValLabelRepaint, ChangedTextRepaintsOnlyTheTextRectangle)
     EXPECT_EQ(label.text(), QStringLiteral("1,234,567.50000000000000"));
 }
 
+TEST_F(NValLabelRepaint, FontChangeOfTheSameHeightRepaintsOnlyTheText)
+{
+    QFont bold = LabelFont();
+    bold.setBold(true);
+    label.setFont(bold);
+    EXPECT_EQ(label.height(), 23);
+    const std::vector<QRect> painted = Painted();
+    ASSERT_FALSE(painted.empty());
+    for (const QRect &r : painted)
+        EXPECT_TRUE(label.textRect().contains(r));
+
+    QFont larger = LabelFont();
+    larger.setPixelSize(18);
+    label.setFont(larger);
+    EXPECT_EQ(label.height(), 26);
+    QRegion covered;
+    for (const QRect &r : Painted())
+        covered += r;
+    EXPECT_EQ(covered.boundingRect(), label.rect());
+}
+
+TEST_F(NValLabelRepaint, WithoutAutoSizeFontAndFrameChangesWaitForTheNextRepaint)
+{
+    label.setAutoSize(false);
+    QFont larger = LabelFont();
+    larger.setPixelSize(18);
+    label.setFont(larger);
+    label.setCtl3D(false);
+    EXPECT_TRUE(Painted().empty());
+    EXPECT_EQ(label.height(), 23);
+}
+
+TEST_F(NValLabelRepaint, TransparentLabelRepaintsItsWholeAreaForANewText)
+{
+    label.setTransparent(true);
+    Painted();
+    label.setValue(Number("42"));
+    QRegion covered;
+    for (const QRect &r : Painted())
+        covered += r;
+    EXPECT_EQ(covered.boundingRect(), label.rect());
+}
+
 TEST_F(NValLabelRepaint, TextOnlyRepaintLeavesTheFrameAndDrawsTheNewText)
 {
     QImage image = Render();
