@@ -19,8 +19,9 @@ enum TTextLayout { tlTop = 0, tlCenter = 1, tlBottom = 2 };
 
 // Colours: Color is the palette's Base role (the label's own background,
 // not the parent's), the text is Text, and the frame uses Light, Dark,
-// Midlight and Shadow (sunken) or WindowText (flat).  A disabled label draws
-// its text embossed in Light and Dark.
+// Midlight and Shadow (sunken) or WindowText (flat).  The button shadow is
+// Dark rather than Mid because that is the role Qt's Windows theme fills from
+// it.  A disabled label draws its text embossed in Light and Dark.
 class NValLabel : public QWidget {
     Q_OBJECT
 public:
