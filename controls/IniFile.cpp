@@ -15,6 +15,8 @@ namespace kalvio {
 namespace {
 
 constexpr QByteArrayView kBom("\xEF\xBB\xBF");
+constexpr QByteArrayView kUtf16LittleEndianBom("\xFF\xFE");
+constexpr QByteArrayView kUtf16BigEndianBom("\xFE\xFF");
 constexpr QByteArrayView kNewFileEnding("\n");
 
 // Offsets into the file contents.
@@ -121,6 +123,13 @@ ParsedLine parse(QByteArrayView text, const Line &line)
     return parsed;
 }
 
+// A UTF-16 file holds none of our byte-wise names, and a line of ours added
+// to it could never be read back.
+bool wideText(QByteArrayView text)
+{
+    return text.startsWith(kUtf16LittleEndianBom) || text.startsWith(kUtf16BigEndianBom);
+}
+
 bool readableSection(QByteArrayView name)
 {
     return !name.isEmpty() && !name.contains('\r') && !name.contains('\n') && !name.contains(']');
@@ -217,7 +226,7 @@ std::optional<std::int32_t> IniFile::findInteger(QByteArrayView text, QByteArray
 {
     section = trimmed(section);
     key = trimmed(key);
-    if (!readableSection(section) || !readableKey(key)) {
+    if (!readableSection(section) || !readableKey(key) || wideText(text)) {
         return std::nullopt;
     }
     const Where where = locate(text, section, key);
@@ -232,7 +241,7 @@ std::optional<QByteArray> IniFile::withInteger(QByteArrayView text, QByteArrayVi
 {
     section = trimmed(section);
     key = trimmed(key);
-    if (!readableSection(section) || !readableKey(key)) {
+    if (!readableSection(section) || !readableKey(key) || wideText(text)) {
         return std::nullopt;
     }
     const QByteArray digits = QByteArray::number(value);

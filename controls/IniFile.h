@@ -6,8 +6,8 @@
 // - Lines end at LF, CRLF or a lone CR; every line keeps its own ending, and a
 //   last line without one keeps lacking it.
 // - A UTF-8 byte order mark at the start is kept and is not part of the first
-//   line's text.  Other encodings are not recognised (UTF-16 files read as
-//   defaults).
+//   line's text.  A file starting with a UTF-16 byte order mark reads as
+//   defaults and is never written to.
 // - Blanks are spaces and tabs; they are ignored around section names, key
 //   names and values.
 // - "[name]" (after optional blanks) opens a section; the name ends at the
@@ -54,7 +54,7 @@ public:
     // The same rules on file contents in memory.
     static std::optional<std::int32_t> findInteger(QByteArrayView text, QByteArrayView section,
                                                    QByteArrayView key);
-    // nullopt when the names could not be read back.
+    // nullopt when the names could not be read back or the text is UTF-16.
     static std::optional<QByteArray> withInteger(QByteArrayView text, QByteArrayView section,
                                                  QByteArrayView key, std::int32_t value);
 

@@ -13,8 +13,6 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <optional>
-#include <string>
 #include <vector>
 
 namespace {
@@ -212,14 +210,15 @@ std::vector<Probe> probes(const QByteArray &data)
     return list;
 }
 
-// Whether the write could have been refused for its names alone.
-bool refusable(QByteArray section, QByteArray key)
+// Whether the write is to be refused: names that could not be read back, or
+// a UTF-16 file.
+bool refusable(const QByteArray &file, QByteArray section, QByteArray key)
 {
     section = blankTrimmed(section);
     key = blankTrimmed(key);
-    return section.isEmpty() || key.isEmpty() || section.contains(']') || key.contains('=') ||
-           key.startsWith('[') || key.startsWith(';') || section.contains('\n') || section.contains('\r') ||
-           key.contains('\n') || key.contains('\r');
+    return file.startsWith("\xFF\xFE") || file.startsWith("\xFE\xFF") || section.isEmpty() || key.isEmpty() ||
+           section.contains(']') || key.contains('=') || key.startsWith('[') || key.startsWith(';') ||
+           section.contains('\n') || section.contains('\r') || key.contains('\n') || key.contains('\r');
 }
 
 // Half of the inputs are taken as they come; the other half spell a file from
@@ -232,11 +231,11 @@ QByteArray fileFrom(const std::uint8_t *data, std::size_t size)
     }
     static const std::vector<QByteArray> pieces = [] {
         std::vector<QByteArray> list{
-            "[form]\n", "[FORM]\r\n", "[a]\r", " [ abc ] \n", "form1.top=", "Form1.Top = ",
-            "b=",       "Y=",         "x\t=",  "7\n",         "-12\r\n",    "2147483648\n",
-            "007\r",    "abc\n",      ";c\n",  "\n",          "\r\n",       "\r",
-            "=",        "[",          "]",     "\t",          " ",          "\xEF\xBB\xBF",
-            "-",        "0"};
+            "[form]\n", "[FORM]\r\n", "[a]\r",   " [ abc ] \n", "form1.top=", "Form1.Top = ",
+            "b=",       "Y=",         "x\t=",    "7\n",         "-12\r\n",    "2147483648\n",
+            "007\r",    "abc\n",      ";c\n",    "\n",          "\r\n",       "\r",
+            "=",        "[",          "]",       "\t",          " ",          "\xEF\xBB\xBF",
+            "-",        "0",          "\xFF\xFE"};
         list.push_back(QByteArray(5000, 'k'));               // a huge line
         list.push_back(QByteArray(300, '0').append("42\n")); // a long number that fits
         return list;
@@ -286,10 +285,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     try {
         ini.writeInteger(section, key, value);
     } catch (const kalvio::IniWriteError &) {
-        check(refusable(w.section, w.key), "a write of readable names failed");
+        check(refusable(input, w.section, w.key), "a write of readable names failed");
         check(fileContents(path) == input, "a refused write changed the file");
         return 0;
     }
+    check(!refusable(input, w.section, w.key), "names that cannot be read back were written");
     check(ini.readInteger(section, key, kDefault) == value, "the written value does not read back");
     const QByteArray now = fileContents(path);
     checkOnlyTheKeyChanged(split(input), split(now), blankTrimmed(w.section), blankTrimmed(w.key),

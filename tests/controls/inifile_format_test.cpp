@@ -278,7 +278,20 @@ TEST_F(IniFileTest, NamesThatCouldNotBeReadBackAreRefusedAndTheFileKept)
     EXPECT_EQ(contents(), before);
 }
 
-TEST_F(IniFileTest, KeepsTheFilesPermissions)
+TEST_F(IniFileTest, Utf16FilesAreNeitherReadNorWritten)
+{
+    // "[form]\r\nk=5\r\n" in UTF-16, little and big endian.
+    for (const QByteArray &before : {bytes("\xFF\xFE[\0f\0o\0r\0m\0]\0\r\0\n\0k\0=\0005\0\r\0\n\0"),
+                                     bytes("\xFE\xFF\0[\0f\0o\0r\0m\0]\0\r\0\n\0k\0=\0005\0\r\0\n")}) {
+        put(before);
+        const IniFile ini(path());
+        EXPECT_EQ(ini.readInteger(QStringLiteral("form"), QStringLiteral("k"), kDefault), kDefault);
+        EXPECT_THROW(ini.writeInteger(QStringLiteral("form"), QStringLiteral("k"), 6), IniWriteError);
+        EXPECT_EQ(contents(), before);
+    }
+}
+
+TEST_F(IniFileTest, ReplacesTheFileKeepingItsPermissions)
 {
     put("[form]\nk=1\n");
     const QFile::Permissions mode = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup;
@@ -287,6 +300,9 @@ TEST_F(IniFileTest, KeepsTheFilesPermissions)
     // The user bits follow the running user; owner, group and others are the file's.
     const QFile::Permissions fileBits(0x7077);
     EXPECT_EQ(QFile::permissions(path()) & fileBits, mode);
+    EXPECT_EQ(QDir(dir_.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+              QStringList{QStringLiteral("Kalvio.ini")})
+        << "no temporary file is left behind";
 }
 
 } // namespace
