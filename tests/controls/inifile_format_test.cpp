@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -276,6 +277,20 @@ TEST_F(IniFileTest, NamesThatCouldNotBeReadBackAreRefusedAndTheFileKept)
                   kDefault);
     }
     EXPECT_EQ(contents(), before);
+}
+
+TEST_F(IniFileTest, WritesThroughALinkToTheFileItNames)
+{
+    const QString real = dir_.filePath(QStringLiteral("real.ini"));
+    ASSERT_TRUE(QFile::link(real, path()));
+    {
+        QFile file(real);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("[form]\nk=1\n");
+    }
+    IniFile(path()).writeInteger(QStringLiteral("form"), QStringLiteral("k"), 5);
+    EXPECT_TRUE(QFileInfo(path()).isSymLink());
+    EXPECT_EQ(shown(contents()), "[form]\\nk=5\\n");
 }
 
 TEST_F(IniFileTest, Utf16FilesAreNeitherReadNorWritten)
