@@ -1,0 +1,28 @@
+// A date field with a drop-down calendar that reports every close of its
+// calendar (a pick, Escape, a click elsewhere), once per close and after the
+// picked date is in the field.
+#pragma once
+
+#include <QDateEdit>
+
+namespace kalvio {
+
+class DatePicker : public QDateEdit {
+    Q_OBJECT
+public:
+    explicit DatePicker(QWidget *parent = nullptr);
+
+    // The calendar's window (the popup), for tests and for opening it.
+    QWidget *calendarPopup() const;
+
+signals:
+    void closeUp();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    QWidget *popup_ = nullptr;
+};
+
+} // namespace kalvio
