@@ -33,41 +33,12 @@ void PatternBench(benchmark::State &state, NumberPattern pattern, long double sc
     }
 }
 
-void BM_Grouped0_Amounts(benchmark::State &state)
-{
-    PatternBench(state, NumberPattern::Grouped0, 1e12L);
-}
-BENCHMARK(BM_Grouped0_Amounts);
-
-void BM_Grouped0_Small(benchmark::State &state)
-{
-    PatternBench(state, NumberPattern::Grouped0, 1000.0L);
-}
-BENCHMARK(BM_Grouped0_Small);
-
-void BM_Grouped0_Residuals(benchmark::State &state)
-{
-    PatternBench(state, NumberPattern::Grouped0, 1e-11L);
-}
-BENCHMARK(BM_Grouped0_Residuals);
-
-void BM_Grouped0_Huge(benchmark::State &state)
-{
-    PatternBench(state, NumberPattern::Grouped0, 1e25L);
-}
-BENCHMARK(BM_Grouped0_Huge);
-
-void BM_Plain14_Amounts(benchmark::State &state)
-{
-    PatternBench(state, NumberPattern::Plain14, 1e6L);
-}
-BENCHMARK(BM_Plain14_Amounts);
-
-void BM_Plain14_Tiny(benchmark::State &state)
-{
-    PatternBench(state, NumberPattern::Plain14, 1e-12L);
-}
-BENCHMARK(BM_Plain14_Tiny);
+BENCHMARK_CAPTURE(PatternBench, Grouped0_Amounts, NumberPattern::Grouped0, 1e12L);
+BENCHMARK_CAPTURE(PatternBench, Grouped0_Small, NumberPattern::Grouped0, 1000.0L);
+BENCHMARK_CAPTURE(PatternBench, Grouped0_Residuals, NumberPattern::Grouped0, 1e-11L);
+BENCHMARK_CAPTURE(PatternBench, Grouped0_Huge, NumberPattern::Grouped0, 1e25L);
+BENCHMARK_CAPTURE(PatternBench, Plain14_Amounts, NumberPattern::Plain14, 1e6L);
+BENCHMARK_CAPTURE(PatternBench, Plain14_Tiny, NumberPattern::Plain14, 1e-12L);
 
 void BM_FixedGrouped3(benchmark::State &state)
 {

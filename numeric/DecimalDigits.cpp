@@ -2,6 +2,7 @@
 // amounts the program shows all the time, and a big-integer one for the rest.
 #include "numeric/DecimalDigits.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -106,7 +107,7 @@ DecimalDigits ExactDigits(std::uint64_t significand, int exponent, int count, Ro
 std::optional<DecimalDigits> QuickDigits18(std::uint64_t significand, int exponent)
 {
     constexpr int kCount = 18;
-    if ((significand >> 63) == 0 || exponent < -98 || exponent > 64)
+    if ((significand >> 63) == 0 || exponent < -124 || exponent > 64)
         return std::nullopt;
     UInt128 digits = 0;
     int scale = 0;
@@ -148,8 +149,9 @@ std::optional<DecimalDigits> QuickDigits18(std::uint64_t significand, int expone
                 scale = -more;
             }
         } else {
-            // Below 1: skip the leading zeros, then take digits nine at a time
-            // (the fraction stays below 2^98, times 10^9 below 2^128).
+            // Below 1: skip the leading zeros, then take as many digits at a
+            // time as the 128 - f bits above the fraction leave room for.
+            const int step = std::min(9, (128 - f) * 30102 / 100000); // 10^step <= 2^(128-f)
             int zeros = 0;
             do {
                 fraction *= 10;
@@ -158,11 +160,11 @@ std::optional<DecimalDigits> QuickDigits18(std::uint64_t significand, int expone
             digits = fraction >> f;
             fraction &= mask;
             for (int more = kCount - 1; more > 0;) {
-                const int step = more < 9 ? more : 9;
-                fraction *= kPowers[static_cast<std::size_t>(step)];
-                digits = digits * kPowers[static_cast<std::size_t>(step)] + (fraction >> f);
+                const int n = more < step ? more : step;
+                fraction *= kPowers[static_cast<std::size_t>(n)];
+                digits = digits * kPowers[static_cast<std::size_t>(n)] + (fraction >> f);
                 fraction &= mask;
-                more -= step;
+                more -= n;
             }
             compareToHalf = fraction < half ? -1 : (fraction == half ? 0 : 1);
             scale = -(zeros + kCount - 1);

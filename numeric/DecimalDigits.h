@@ -24,7 +24,7 @@ DecimalDigits ExactDigits(std::uint64_t significand, int exponent, int count, Ro
 
 // The same rounded to 18 digits, to nearest, ties to even, with 128-bit
 // integers only; nullopt when the value lies outside the range this covers
-// (significand with its top bit set and -98 <= exponent <= 64).
+// (significand with its top bit set and -124 <= exponent <= 64).
 std::optional<DecimalDigits> QuickDigits18(std::uint64_t significand, int exponent);
 
 // QuickDigits18 where it applies, else ExactDigits.

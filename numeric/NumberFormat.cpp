@@ -160,7 +160,9 @@ std::string Pad(std::string text, int width, bool leftJustify)
         leftJustify = true;
         width = width == std::numeric_limits<int>::min() ? std::numeric_limits<int>::max() : -width;
     }
-    const auto size = static_cast<std::size_t>(width);
+    // No field is ever this wide; a wild width must not become a huge allocation.
+    constexpr int kMaxWidth = 1024;
+    const auto size = static_cast<std::size_t>(std::min(width, kMaxWidth));
     if (text.size() >= size)
         return text;
     if (leftJustify)

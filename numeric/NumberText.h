@@ -64,9 +64,12 @@ std::string FormatPattern(const BinaryParts &value, NumberPattern pattern);
 //   grouped = true  gives "%*.*n" / "%1.*n" (thousands separators),
 //   grouped = false gives "%*.*f" / "%1.*f" / "%-*.*f".
 // The text is padded with blanks to `width` characters, on the left, or on
-// the right when leftJustify is set ("%-*.*f").  At 10^18 and above: up to 18
-// significant digits, trailing zeros dropped, "E", the exponent padded with
-// zeros to `precision` digits when precision is 1 to 4.
+// the right when leftJustify is set ("%-*.*f"); a negative width
+// left-justifies too, as in printf, and widths beyond 1024 count as 1024.  A
+// precision outside 0..18 is taken as the nearer end.  At 10^18 and above: up
+// to 18 significant digits, trailing zeros dropped, "E", the exponent padded
+// with zeros to `precision` digits when precision is 1 to 4.  Infinities and
+// NaN are "INF", "-INF" and "NAN", in the patterns too.
 std::string FormatFixed(const BinaryParts &value, int width, int precision, bool grouped,
                         bool leftJustify = false);
 

@@ -84,10 +84,10 @@ std::string ShortestText(const BinaryParts &value)
     const bool inclusive = (m & 1) == 0;
 
     // All in integers at the scale 10^scale: the value, and the midpoints.
-    cpp_int p;
+    cpp_int p = 1;
     int scale = -2;
     if (unit >= 0) {
-        p = cpp_int(1) << unit;
+        p <<= unit;
     } else {
         p = boost::multiprecision::pow(cpp_int(5), static_cast<unsigned>(-unit));
         scale = unit - 2;
@@ -111,13 +111,10 @@ std::string ShortestText(const BinaryParts &value)
         const bool upFirst = remainder * 2 > step || (remainder * 2 == step && (quotient & 1) != 0);
         const cpp_int first = upFirst ? quotient + 1 : quotient;
         const cpp_int second = upFirst ? quotient : quotient + 1;
-        std::optional<cpp_int> found;
-        if (fits(first * step))
-            found = first;
-        else if (remainder != 0 && fits(second * step))
-            found = second;
-        if (found || step == 1) {
-            std::string digits = (found ? *found : quotient).str();
+        const bool firstFits = fits(first * step);
+        const bool secondFits = !firstFits && remainder != 0 && fits(second * step);
+        if (firstFits || secondFits || step == 1) {
+            std::string digits = (secondFits ? second : first).str();
             const int firstExponent = stepExponent + scale + static_cast<int>(digits.size()) - 1;
             while (digits.size() > 1 && digits.back() == '0')
                 digits.pop_back();

@@ -125,7 +125,7 @@ INSTANTIATE_TEST_SUITE_P(
         FixedCase{"1234", 8, 0, true, false, "   1,234"}, FixedCase{"1234", 8, 0, true, true, "1,234   "},
         FixedCase{"-1.5", 6, 1, false, false, "  -1.5"}, FixedCase{"-1.5", 6, 1, false, true, "-1.5  "},
         FixedCase{"-1.5", -6, 1, false, false, "-1.5  "}, FixedCase{"123456", 3, 0, true, false, "123,456"},
-        FixedCase{"0", 0, 0, false, false, "0"},
+        FixedCase{"0", 0, 0, false, false, "0"}, FixedCase{"-7", 0, 0, false, true, "-7"},
         // Exponent forms: up to 18 digits, exponent padded to the precision when 1..4.
         FixedCase{"1e20", 1, 0, true, false, "1E20"}, FixedCase{"1e20", 1, 3, true, false, "1E020"},
         FixedCase{"1e20", 1, 1, true, false, "1E20"}, FixedCase{"1e20", 1, 4, false, false, "1E0020"},
@@ -142,6 +142,13 @@ TEST(FormatSpecialTest, InfinitiesAndNaN)
     EXPECT_EQ(FormatPattern(inf, NumberPattern::Grouped0), "INF");
     EXPECT_EQ(FormatPattern(-inf, NumberPattern::Plain14), "-INF");
     EXPECT_EQ(FormatFixed(std::numeric_limits<long double>::quiet_NaN(), 5, 2, true), "  NAN");
+}
+
+TEST(FormatFixedTest, AWildWidthStaysBounded)
+{
+    EXPECT_EQ(FormatFixed(1.0L, 1 << 30, 0, false).size(), 1024u);
+    EXPECT_EQ(FormatFixed(1.0L, std::numeric_limits<int>::min(), 0, false).size(), 1024u);
+    EXPECT_EQ(FormatFixed(1.0L, std::numeric_limits<int>::min(), 0, false).front(), '1');
 }
 
 TEST(FormatArithmeticTest, ThirdsAndTheirSums)
