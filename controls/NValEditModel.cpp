@@ -61,6 +61,7 @@ NValEditModel::NValEditModel() : NValEditModel(kWindowText)
 NValEditModel::NValEditModel(Color windowText)
     : minusColor_(windowText), normalColor_(windowText), fontColor_(windowText)
 {
+    updateLimits();
 }
 
 void NValEditModel::setHooks(Hooks hooks)
@@ -89,6 +90,7 @@ void NValEditModel::setMaxDigits(int digits)
         s.append(static_cast<std::size_t>(fixDecimal_ - decimals), '0');
     const int needed = static_cast<int>(s.size());
     maxDigits_ = digits;
+    updateLimits();
     // An entry in progress longer than the new limit is put into its final
     // form as well, so the digit count never exceeds MaxDigits.
     if (digits < needed || digits < digitCount_)
@@ -123,6 +125,7 @@ void NValEditModel::setFixDecimal(int decimals)
     if (decimals >= maxDigits_)
         decimals = maxDigits_ - 1;
     fixDecimal_ = decimals;
+    updateLimits();
     if (decimals == -1)
         return;
     // Cut, not rounded, to the new number of decimals.
@@ -176,18 +179,26 @@ Extended NValEditModel::Value() const
     return value_;
 }
 
+// Each limit is one operation on correctly rounded powers of ten.
+void NValEditModel::updateLimits()
+{
+    if (fixDecimal_ == -1) {
+        maxMagnitude_ = PowerOfTen<Extended>(maxDigits_) - 1;
+        zeroLimit_ = FiveTimesPowerOfTen<Extended>(-maxDigits_);
+    } else {
+        maxMagnitude_ = PowerOfTen<Extended>(maxDigits_ - fixDecimal_) - PowerOfTen<Extended>(-fixDecimal_);
+        zeroLimit_ = FiveTimesPowerOfTen<Extended>(-(fixDecimal_ + 1));
+    }
+}
+
 Extended NValEditModel::MaxMagnitude() const
 {
-    if (fixDecimal_ == -1)
-        return PowerOfTen<Extended>(maxDigits_) - 1;
-    return PowerOfTen<Extended>(maxDigits_ - fixDecimal_) - PowerOfTen<Extended>(-fixDecimal_);
+    return maxMagnitude_;
 }
 
 Extended NValEditModel::ZeroLimit() const
 {
-    if (fixDecimal_ == -1)
-        return FiveTimesPowerOfTen<Extended>(-maxDigits_);
-    return FiveTimesPowerOfTen<Extended>(-(fixDecimal_ + 1));
+    return zeroLimit_;
 }
 
 void NValEditModel::setValue(Extended v)
@@ -203,7 +214,7 @@ void NValEditModel::setValue(Extended v)
             minusEntered_ = true;
     }
 
-    if (a < ZeroLimit()) {
+    if (a < zeroLimit_) {
         digitCount_ = 0;
         decimalCount_ = 0;
         pointEntered_ = false;
@@ -211,9 +222,8 @@ void NValEditModel::setValue(Extended v)
         showValue(0);
         return;
     }
-    const Extended maxMagnitude = MaxMagnitude();
-    if (a >= maxMagnitude)
-        a = maxMagnitude;
+    if (a >= maxMagnitude_)
+        a = maxMagnitude_;
 
     // Count the digits; a number more precise than MaxDigits shows fewer decimals.
     std::string s = plain14(a);

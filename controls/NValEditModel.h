@@ -152,6 +152,7 @@ public:
     bool ParseSetText() const;
 
 private:
+    void updateLimits();
     void storeValue(Extended x);
     void showValue(Extended x);
     void setBaseText(std::string text);
@@ -175,6 +176,8 @@ private:
     bool enterNext_ = false;
     bool arrowNext_ = false;
     Color minusColor_;
+    Extended maxMagnitude_ = 0; // follow MaxDigits and FixDecimal
+    Extended zeroLimit_ = 0;
 
     bool readOnly_ = false;
     bool autoSelect_ = true;

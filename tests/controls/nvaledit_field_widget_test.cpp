@@ -29,19 +29,6 @@ public:
     std::optional<QString> clipboard;
 };
 
-void configure(NValEdit &field, FieldSettings settings)
-{
-    field.beginLoading();
-    field.setMaxDigits(settings.maxDigits);
-    field.setPrmtNegative(settings.prmtNegative);
-    field.setFixDecimal(settings.fixDecimal);
-    field.setDelAllClear(true);
-    field.setZeroDisplay(true);
-    field.setEnterNext(true);
-    field.setArrowNext(true);
-    field.loaded();
-}
-
 class FieldWindow : public ::testing::Test {
 protected:
     void SetUp() override
@@ -55,9 +42,9 @@ protected:
             layout->addWidget(field);
             field->setServices(&services);
         }
-        configure(*principal, kPrincipal);
-        configure(*rate, kRate);
-        configure(*periods, kPeriods);
+        LoadLikeTheMainWindow(*principal, kPrincipal);
+        LoadLikeTheMainWindow(*rate, kRate);
+        LoadLikeTheMainWindow(*periods, kPeriods);
         window->show();
         window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));

@@ -29,6 +29,22 @@ inline Extended Dec(const char *text)
     return *ParseDecimal<Extended>(text);
 }
 
+// As the main window loads its fields: DelAllClear, ZeroDisplay, EnterNext and
+// ArrowNext on. Serves the model and the widget alike.
+template <class Field> void LoadLikeTheMainWindow(Field &field, FieldSettings settings, Extended value = 0)
+{
+    field.beginLoading();
+    field.setMaxDigits(settings.maxDigits);
+    field.setPrmtNegative(settings.prmtNegative);
+    field.setFixDecimal(settings.fixDecimal);
+    field.setDelAllClear(true);
+    field.setZeroDisplay(true);
+    field.setValue(value);
+    field.setEnterNext(true);
+    field.setArrowNext(true);
+    field.loaded();
+}
+
 // A model with counted beeps and change notifications and a clipboard of its own.
 struct CountingModel {
     NValEditModel model;
@@ -46,21 +62,7 @@ struct CountingModel {
         model.setHooks(std::move(hooks));
     }
 
-    // As the main window loads its fields: DelAllClear, ZeroDisplay, EnterNext
-    // and ArrowNext on.
-    void load(FieldSettings settings, Extended value = 0)
-    {
-        model.beginLoading();
-        model.setMaxDigits(settings.maxDigits);
-        model.setPrmtNegative(settings.prmtNegative);
-        model.setFixDecimal(settings.fixDecimal);
-        model.setDelAllClear(true);
-        model.setZeroDisplay(true);
-        model.setValue(value);
-        model.setEnterNext(true);
-        model.setArrowNext(true);
-        model.loaded();
-    }
+    void load(FieldSettings settings, Extended value = 0) { LoadLikeTheMainWindow(model, settings, value); }
 };
 
 } // namespace kalvio::test
