@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <cfloat>
+#include <charconv>
 #include <cmath>
 #include <cstring>
 #include <limits>
+#include <random>
 #include <string>
 
 #include <boost/multiprecision/cpp_int.hpp>
@@ -158,6 +160,60 @@ TEST(DecimalParseTest, RejectsMalformedText)
                          "1,000", "0x10", "inf", "nan", "1e5.5", "--1", "+-1", "1d",    "1e--1", "１"};
     for (const char *text : bad)
         EXPECT_FALSE(numbertext::ParseDecimal(text)) << text;
+}
+
+TEST(DecimalParseTest, RandomTextsAgreeWithTheStandardLibrary)
+{
+    // Digit strings of any length and exponents across the whole range,
+    // checked against std::from_chars (locale-free, correctly rounded).
+    std::mt19937_64 random(1211);
+    for (int i = 0; i < 20000; ++i) {
+        std::string text = random() % 2 ? "-" : "";
+        const int digits = 1 + static_cast<int>(random() % (i % 10 == 0 ? 60 : 25));
+        const int point = static_cast<int>(random() % (digits + 1));
+        for (int d = 0; d < digits; ++d) {
+            if (d == point && d > 0)
+                text += '.';
+            text += static_cast<char>('0' + random() % 10);
+        }
+        if (random() % 2) {
+            const int range = i % 5 == 0 ? 9900 : 60;
+            text += "e" + std::to_string(static_cast<int>(random() % range) - range / 2);
+        }
+        long double expected = 0;
+        const auto result = std::from_chars(text.data(), text.data() + text.size(), expected);
+        const auto ours = numbertext::ParseDecimal(text);
+        if (result.ec == std::errc::result_out_of_range) {
+            // Overflow is nullopt; an underflow is a zero or a subnormal.
+            if (ours) {
+                EXPECT_LT(ours->exponent, -16382 - 63) << text;
+            }
+            continue;
+        }
+        ASSERT_EQ(result.ec, std::errc()) << text;
+        ASSERT_EQ(result.ptr, text.data() + text.size()) << text;
+        ASSERT_TRUE(ours) << text;
+        EXPECT_EQ(FromParts<long double>(*ours), expected) << text;
+        EXPECT_EQ(ours->negative, text[0] == '-') << text;
+    }
+}
+
+TEST(DecimalParseTest, GarbageNeverBreaksIt)
+{
+    // Whatever the text, an answer or nullopt, and a number only for well-formed text.
+    const std::string alphabet = "0123456789.eE+- x,";
+    std::mt19937_64 random(7);
+    for (int i = 0; i < 20000; ++i) {
+        std::string text;
+        const int length = static_cast<int>(random() % 12);
+        for (int k = 0; k < length; ++k)
+            text += alphabet[random() % alphabet.size()];
+        const auto ours = numbertext::ParseDecimal(text);
+        if (ours) {
+            EXPECT_EQ(text.find_first_of(" x,"), std::string::npos) << text;
+            EXPECT_NE(text.find_first_of("0123456789"), std::string::npos) << text;
+        }
+    }
 }
 
 TEST(DecimalParseTest, PowersOfTen)
