@@ -20,10 +20,17 @@ template <class E> bool IsFinite(const E &x)
     return isfinite(x);
 }
 
+// Kept out of line so that the checks inline into the row steps and the
+// working values can stay in registers between operations.
+[[noreturn, gnu::noinline, gnu::cold]] inline void Fail(CalcFault::Kind kind)
+{
+    throw CalcFault(kind);
+}
+
 template <class E> E Finite(const E &result)
 {
-    if (!IsFinite(result))
-        throw CalcFault(CalcFault::Kind::Overflow);
+    if (!IsFinite(result)) [[unlikely]]
+        Fail(CalcFault::Kind::Overflow);
     return result;
 }
 
@@ -44,8 +51,8 @@ template <class E> E Mul(const E &a, const E &b)
 
 template <class E> E Div(const E &a, const E &b)
 {
-    if (b == 0)
-        throw CalcFault(a == 0 ? CalcFault::Kind::InvalidOperation : CalcFault::Kind::DivisionByZero);
+    if (b == 0) [[unlikely]]
+        Fail(a == 0 ? CalcFault::Kind::InvalidOperation : CalcFault::Kind::DivisionByZero);
     return Finite<E>(a / b);
 }
 
