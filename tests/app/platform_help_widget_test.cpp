@@ -96,9 +96,10 @@ TEST_F(HelpWindowTest, ReportsAFileItCannotShowInsideItself)
         QByteArray bytes;
         bool create;
     };
+    static const char binary[] = "?_\x03\x00\xff\xfe\x80 not ours";
     const Case cases[] = {
         {"missing.hlp", {}, false},
-        {"binary.hlp", QByteArray("?_\x03\x00\xff\xfe\x80 not ours", 18), true},
+        {"binary.hlp", QByteArray(binary, sizeof binary - 1), true},
         {"plain.hlp", "just some words", true},
     };
     for (const Case &c : cases) {

@@ -7,6 +7,7 @@
 #include <QPixmap>
 
 #include <functional>
+#include <ostream>
 #include <set>
 
 #include "app/AppPictures.h"
@@ -27,6 +28,11 @@ const ButtonPicture buttonPictures[] = {
     {"printer", &AppPictures::printerImage, &AppPictures::printerPicture, QSize(30, 29), qRgb(255, 255, 0)},
     {"portrait", &AppPictures::portraitImage, &AppPictures::portraitPicture, QSize(31, 29), qRgb(0, 128, 0)},
 };
+
+void PrintTo(const ButtonPicture &picture, std::ostream *out)
+{
+    *out << picture.name;
+}
 
 class ButtonPictureTest : public ::testing::TestWithParam<ButtonPicture> {};
 

@@ -14,6 +14,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <ostream>
 
 #include "app/QtAppServices.h"
 
@@ -87,6 +88,11 @@ const BoxCase boxCases[] = {
      },
      QStringLiteral("Kalvio"), QStringLiteral("<b>not markup</b>"), QMessageBox::Critical},
 };
+
+void PrintTo(const BoxCase &c, std::ostream *out)
+{
+    *out << c.name;
+}
 
 class MessageBoxTest : public ::testing::TestWithParam<BoxCase> {};
 
