@@ -396,14 +396,15 @@ void NValEdit::focusInEvent(QFocusEvent *event)
         syncFromModel(); // back from our own menu: the field never lost the focus
         return;
     }
-    run([&] {
-        if (event->reason() == Qt::MouseFocusReason) {
-            // Qt moves the focus before it delivers the press that caused it.
-            model_->mouseActivate();
-            focusedByThisPress_ = true;
-        }
-        model_->focusIn();
-    });
+    // The base may have selected the text itself; the model decides instead.
+    model_->setReadOnly(isReadOnly());
+    if (event->reason() == Qt::MouseFocusReason) {
+        // Qt moves the focus before it delivers the press that caused it.
+        model_->mouseActivate();
+        focusedByThisPress_ = true;
+    }
+    model_->focusIn();
+    syncFromModel();
 }
 
 void NValEdit::focusOutEvent(QFocusEvent *event)

@@ -137,6 +137,17 @@ TEST_F(FieldWindow, TabSelectsTheWholeTextAClickDoesNot)
     EXPECT_EQ(principal->text(), QStringLiteral("10,000,005"));
 }
 
+TEST_F(FieldWindow, WithoutAutoSelectTabLeavesTheCaretAtTheEnd)
+{
+    principal->setValue(1234);
+    principal->setAutoSelect(false);
+    tabInto(principal);
+    EXPECT_FALSE(principal->hasSelectedText());
+    EXPECT_EQ(principal->cursorPosition(), 5);
+    QTest::keyClick(principal, '5');
+    EXPECT_EQ(principal->text(), QStringLiteral("12,345"));
+}
+
 TEST_F(FieldWindow, ADragKeepsOnlyAWholeSelection)
 {
     principal->setValue(1234567);
