@@ -5,6 +5,7 @@
 
 #include "app/AppPictures.h"
 #include "app/AppServices.h"
+#include "app/CompactStyle.h"
 #include "app/DatePicker.h"
 #include "app/GothicFont.h"
 #include "controls/NValEdit.h"
@@ -82,6 +83,12 @@ void TForm1::createControls()
 
     StringGrid1 = place(new ResultGridView(this), "StringGrid1", 0, 112, 627, 213);
     StringGrid1->setFont(GothicFont::ofPixelSize(GothicFont::EntryPixels));
+
+    auto *compact = new CompactStyle(this);
+    for (QWidget *widget : findChildren<QRadioButton *>())
+        widget->setStyle(compact);
+    DateTimePicker1->setStyle(compact);
+    DateTimePicker2->setStyle(compact);
 
     setTabOrderChain();
     NValEdit1->setFocus();
