@@ -7,6 +7,8 @@
 #include <type_traits>
 #include <vector>
 
+#include <gtest/gtest.h>
+
 #include "engine/CalcRequest.h"
 #include "numeric/NumberText.h"
 
@@ -39,6 +41,17 @@ inline bool SameParts(const BinaryParts &a, const BinaryParts &b)
 template <class A, class B> bool SameBits(const A &a, const B &b)
 {
     return SameParts(ToParts(a), ToParts(b));
+}
+
+// |actual - expected| <= tolerance, computed in Extended whatever type that is.
+inline ::testing::AssertionResult IsNear(const Extended &actual, const Extended &expected,
+                                         const Extended &tolerance)
+{
+    const Extended difference = actual > expected ? actual - expected : expected - actual;
+    if (difference <= tolerance)
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << ShortestText(actual) << " is not within "
+                                         << ShortestText(tolerance) << " of " << ShortestText(expected);
 }
 
 // The lines of a CR LF text without their ends; text after the last CR LF is
