@@ -29,7 +29,7 @@ public:
     std::optional<QString> clipboard;
 };
 
-class FieldWindow : public ::testing::Test {
+class NValEditFieldWindow : public ::testing::Test {
 protected:
     void SetUp() override
     {
@@ -77,7 +77,7 @@ protected:
     NValEdit *periods = nullptr;
 };
 
-TEST_F(FieldWindow, TypingThePrincipalRegroupsAfterEachDigit)
+TEST_F(NValEditFieldWindow, TypingThePrincipalRegroupsAfterEachDigit)
 {
     tabInto(principal);
     const char *expected[] = {"1", "12", "123", "1,234", "12,345", "123,456", "1,234,567"};
@@ -99,7 +99,7 @@ TEST_F(FieldWindow, TypingThePrincipalRegroupsAfterEachDigit)
     EXPECT_EQ(principal->Value(), Dec("123456789012"));
 }
 
-TEST_F(FieldWindow, RateAndPeriodsLimits)
+TEST_F(NValEditFieldWindow, RateAndPeriodsLimits)
 {
     tabInto(rate);
     type(rate, "12.5019");
@@ -119,7 +119,7 @@ TEST_F(FieldWindow, RateAndPeriodsLimits)
     EXPECT_EQ(periods->text(), QStringLiteral("99"));
 }
 
-TEST_F(FieldWindow, TabSelectsTheWholeTextAClickDoesNot)
+TEST_F(NValEditFieldWindow, TabSelectsTheWholeTextAClickDoesNot)
 {
     principal->setValue(1000000);
     tabInto(rate);
@@ -137,7 +137,7 @@ TEST_F(FieldWindow, TabSelectsTheWholeTextAClickDoesNot)
     EXPECT_EQ(principal->text(), QStringLiteral("10,000,005"));
 }
 
-TEST_F(FieldWindow, WithoutAutoSelectTabLeavesTheCaretAtTheEnd)
+TEST_F(NValEditFieldWindow, WithoutAutoSelectTabLeavesTheCaretAtTheEnd)
 {
     principal->setValue(1234);
     principal->setAutoSelect(false);
@@ -148,7 +148,7 @@ TEST_F(FieldWindow, WithoutAutoSelectTabLeavesTheCaretAtTheEnd)
     EXPECT_EQ(principal->text(), QStringLiteral("12,345"));
 }
 
-TEST_F(FieldWindow, ADragKeepsOnlyAWholeSelection)
+TEST_F(NValEditFieldWindow, ADragKeepsOnlyAWholeSelection)
 {
     principal->setValue(1234567);
     tabInto(principal);
@@ -162,7 +162,7 @@ TEST_F(FieldWindow, ADragKeepsOnlyAWholeSelection)
     EXPECT_EQ(principal->selectedText(), QStringLiteral("1,234,567"));
 }
 
-TEST_F(FieldWindow, EscapeHomeAndDelete)
+TEST_F(NValEditFieldWindow, EscapeHomeAndDelete)
 {
     principal->setValue(77);
     tabInto(principal);
@@ -183,7 +183,7 @@ TEST_F(FieldWindow, EscapeHomeAndDelete)
     EXPECT_EQ(principal->text(), QStringLiteral("71"));
 }
 
-TEST_F(FieldWindow, Paste)
+TEST_F(NValEditFieldWindow, Paste)
 {
     const struct {
         std::optional<QString> clipboard;
@@ -210,7 +210,7 @@ TEST_F(FieldWindow, Paste)
     EXPECT_EQ(services.beeps, 0);
 }
 
-TEST_F(FieldWindow, CutPutsTheSelectedCharactersOnTheClipboard)
+TEST_F(NValEditFieldWindow, CutPutsTheSelectedCharactersOnTheClipboard)
 {
     principal->setValue(1234567);
     tabInto(principal);
@@ -221,7 +221,7 @@ TEST_F(FieldWindow, CutPutsTheSelectedCharactersOnTheClipboard)
     EXPECT_EQ(principal->Value(), 0);
 }
 
-TEST_F(FieldWindow, ShiftDeleteClearsWithoutCutting)
+TEST_F(NValEditFieldWindow, ShiftDeleteClearsWithoutCutting)
 {
     principal->setValue(55);
     tabInto(principal);
@@ -230,7 +230,7 @@ TEST_F(FieldWindow, ShiftDeleteClearsWithoutCutting)
     EXPECT_EQ(services.clipboard, std::nullopt);
 }
 
-TEST_F(FieldWindow, ReadOnly)
+TEST_F(NValEditFieldWindow, ReadOnly)
 {
     principal->setValue(1234);
     principal->setReadOnly(true);
@@ -250,7 +250,7 @@ TEST_F(FieldWindow, ReadOnly)
     EXPECT_EQ(services.beeps, 0);
 }
 
-TEST_F(FieldWindow, EnterAndArrowsMoveTheFocus)
+TEST_F(NValEditFieldWindow, EnterAndArrowsMoveTheFocus)
 {
     tabInto(principal);
     QTest::keyClick(principal, Qt::Key_Return);
@@ -266,7 +266,7 @@ TEST_F(FieldWindow, EnterAndArrowsMoveTheFocus)
     EXPECT_TRUE(principal->hasFocus()); // round the window
 }
 
-TEST_F(FieldWindow, WithoutEnterNextEnterStays)
+TEST_F(NValEditFieldWindow, WithoutEnterNextEnterStays)
 {
     principal->setEnterNext(false);
     principal->setArrowNext(false);
@@ -277,7 +277,7 @@ TEST_F(FieldWindow, WithoutEnterNextEnterStays)
     EXPECT_EQ(principal->text(), QStringLiteral("0"));
 }
 
-TEST_F(FieldWindow, ChangedOnlyOnRealTextChanges)
+TEST_F(NValEditFieldWindow, ChangedOnlyOnRealTextChanges)
 {
     QSignalSpy spy(principal, &NValEdit::changed);
     tabInto(principal);
@@ -292,7 +292,7 @@ TEST_F(FieldWindow, ChangedOnlyOnRealTextChanges)
     EXPECT_EQ(principal->text(), QStringLiteral("9"));
 }
 
-TEST_F(FieldWindow, OtherCharactersAndShortcutsSwallowed)
+TEST_F(NValEditFieldWindow, OtherCharactersAndShortcutsSwallowed)
 {
     principal->setValue(12);
     tabInto(principal);
@@ -307,7 +307,7 @@ TEST_F(FieldWindow, OtherCharactersAndShortcutsSwallowed)
     EXPECT_EQ(services.beeps, 0);
 }
 
-TEST_F(FieldWindow, InputMethodStaysOff)
+TEST_F(NValEditFieldWindow, InputMethodStaysOff)
 {
     principal->setReadOnly(true);
     principal->setReadOnly(false);
@@ -320,7 +320,7 @@ TEST_F(FieldWindow, InputMethodStaysOff)
     EXPECT_FALSE(principal->acceptDrops());
 }
 
-TEST_F(FieldWindow, MiddleClickPastesNothing)
+TEST_F(NValEditFieldWindow, MiddleClickPastesNothing)
 {
     principal->setValue(5);
     services.clipboard = QStringLiteral("9");
@@ -328,7 +328,7 @@ TEST_F(FieldWindow, MiddleClickPastesNothing)
     EXPECT_EQ(principal->text(), QStringLiteral("5"));
 }
 
-TEST_F(FieldWindow, ContextMenuTakesTheCommandPaths)
+TEST_F(NValEditFieldWindow, ContextMenuTakesTheCommandPaths)
 {
     principal->setValue(1234);
     tabInto(principal);
@@ -357,7 +357,7 @@ TEST_F(FieldWindow, ContextMenuTakesTheCommandPaths)
     EXPECT_EQ(enabled, QStringList{QStringLiteral("コピー(&C)")});
 }
 
-TEST_F(FieldWindow, NegativeNumbersInTheirColour)
+TEST_F(NValEditFieldWindow, NegativeNumbersInTheirColour)
 {
     NValEdit field(window.get());
     field.setServices(&services);
@@ -377,7 +377,7 @@ TEST_F(FieldWindow, NegativeNumbersInTheirColour)
     EXPECT_EQ(field.palette().color(QPalette::Active, QPalette::Text), QColor(Qt::blue));
 }
 
-TEST_F(FieldWindow, TextWrittenFromOutsideIsRead)
+TEST_F(NValEditFieldWindow, TextWrittenFromOutsideIsRead)
 {
     principal->setTextFromOutside(QStringLiteral("１，２３４"));
     EXPECT_EQ(principal->Value(), 1234);
@@ -388,7 +388,7 @@ TEST_F(FieldWindow, TextWrittenFromOutsideIsRead)
     EXPECT_EQ(principal->text(), QStringLiteral("0"));
 }
 
-TEST_F(FieldWindow, DoubleClickSelectionSurvivesItsRelease)
+TEST_F(NValEditFieldWindow, DoubleClickSelectionSurvivesItsRelease)
 {
     principal->setValue(1234567);
     clickInto(principal);

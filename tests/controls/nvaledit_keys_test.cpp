@@ -80,9 +80,9 @@ struct ScriptCase {
     int beeps;
 };
 
-class KeyScript : public ::testing::TestWithParam<ScriptCase> {};
+class NValEditKeyScript : public ::testing::TestWithParam<ScriptCase> {};
 
-TEST_P(KeyScript, TextAfterEachKey)
+TEST_P(NValEditKeyScript, TextAfterEachKey)
 {
     const ScriptCase &c = GetParam();
     CountingModel f;
@@ -136,10 +136,10 @@ const ScriptCase kScripts[] = {
     {"FocusLostGivesFinalForm", kFree, "0", "T12.O", "0|1|12|12.|12", "12", 0},
 };
 
-INSTANTIATE_TEST_SUITE_P(Scripts, KeyScript, ::testing::ValuesIn(kScripts),
+INSTANTIATE_TEST_SUITE_P(Scripts, NValEditKeyScript, ::testing::ValuesIn(kScripts),
                          [](const auto &info) { return std::string(info.param.name); });
 
-TEST(KeyState, TypedTrailingZerosCountAsDigits)
+TEST(NValEditKeyState, TypedTrailingZerosCountAsDigits)
 {
     CountingModel f;
     f.load(kRate);
@@ -150,7 +150,7 @@ TEST(KeyState, TypedTrailingZerosCountAsDigits)
     EXPECT_EQ(f.model.Value(), Dec("12.5"));
 }
 
-TEST(KeyState, DecimalPointWithoutDecimalsBeepsAndForgetsThePoint)
+TEST(NValEditKeyState, DecimalPointWithoutDecimalsBeepsAndForgetsThePoint)
 {
     CountingModel f;
     f.load(kPrincipal, 12);
@@ -160,7 +160,7 @@ TEST(KeyState, DecimalPointWithoutDecimalsBeepsAndForgetsThePoint)
     EXPECT_EQ(f.model.Text(), "12");
 }
 
-TEST(KeyState, OtherCharactersSwallowedSilently)
+TEST(NValEditKeyState, OtherCharactersSwallowedSilently)
 {
     CountingModel f;
     f.load(kPrincipal, 12);
@@ -171,7 +171,7 @@ TEST(KeyState, OtherCharactersSwallowedSilently)
     EXPECT_EQ(f.changes, 0);
 }
 
-TEST(KeyState, DeleteWithoutDelAllClearNeedsASelection)
+TEST(NValEditKeyState, DeleteWithoutDelAllClearNeedsASelection)
 {
     CountingModel f;
     f.model.setValue(5);
@@ -182,7 +182,7 @@ TEST(KeyState, DeleteWithoutDelAllClearNeedsASelection)
     EXPECT_EQ(f.model.Value(), 0);
 }
 
-TEST(KeyState, EachTypedDigitIsOneChange)
+TEST(NValEditKeyState, EachTypedDigitIsOneChange)
 {
     CountingModel f;
     f.load(kPrincipal);
@@ -200,9 +200,9 @@ struct PasteCase {
     const char *text;
 };
 
-class Paste : public ::testing::TestWithParam<PasteCase> {};
+class NValEditPaste : public ::testing::TestWithParam<PasteCase> {};
 
-TEST_P(Paste, ReplacesTheWholeNumber)
+TEST_P(NValEditPaste, ReplacesTheWholeNumber)
 {
     const PasteCase &c = GetParam();
     CountingModel f;
@@ -227,10 +227,10 @@ const PasteCase kPastes[] = {
     {"TooLargeCut", kRate, "123.4567", "99.999", "99.999"},
 };
 
-INSTANTIATE_TEST_SUITE_P(Clipboard, Paste, ::testing::ValuesIn(kPastes),
+INSTANTIATE_TEST_SUITE_P(Clipboard, NValEditPaste, ::testing::ValuesIn(kPastes),
                          [](const auto &info) { return std::string(info.param.name); });
 
-TEST(Commands, PasteInReadOnlySwallowed)
+TEST(NValEditCommands, PasteInReadOnlySwallowed)
 {
     CountingModel f;
     f.load(kPrincipal, 42);
@@ -240,7 +240,7 @@ TEST(Commands, PasteInReadOnlySwallowed)
     EXPECT_EQ(f.model.Value(), 42);
 }
 
-TEST(Commands, CutPutsTheShownCharactersOnTheClipboard)
+TEST(NValEditCommands, CutPutsTheShownCharactersOnTheClipboard)
 {
     CountingModel f;
     f.load(kPrincipal, 1234567);
@@ -251,7 +251,7 @@ TEST(Commands, CutPutsTheShownCharactersOnTheClipboard)
     EXPECT_EQ(f.model.Text(), "0");
 }
 
-TEST(Commands, CutWithNothingSelectedLeavesTheClipboard)
+TEST(NValEditCommands, CutWithNothingSelectedLeavesTheClipboard)
 {
     CountingModel f;
     f.load(kPrincipal, 99);
@@ -261,7 +261,7 @@ TEST(Commands, CutWithNothingSelectedLeavesTheClipboard)
     EXPECT_EQ(f.model.Value(), 0);
 }
 
-TEST(Commands, CopyInReadOnly)
+TEST(NValEditCommands, CopyInReadOnly)
 {
     CountingModel f;
     f.load(kPrincipal, 1234);
@@ -272,7 +272,7 @@ TEST(Commands, CopyInReadOnly)
     EXPECT_EQ(f.model.Value(), 1234);
 }
 
-TEST(Commands, ClearEmptiesTheField)
+TEST(NValEditCommands, ClearEmptiesTheField)
 {
     CountingModel f;
     f.load(kPrincipal, 1234);
@@ -285,7 +285,7 @@ TEST(Commands, ClearEmptiesTheField)
 
 // With a blank zero the cleared text equals what the field shows for 0, so
 // the edit window's undo buffer survives and undo brings the number back.
-TEST(Commands, UndoAfterCutOfABlankZeroField)
+TEST(NValEditCommands, UndoAfterCutOfABlankZeroField)
 {
     CountingModel f;
     f.model.setValue(5);
@@ -298,7 +298,7 @@ TEST(Commands, UndoAfterCutOfABlankZeroField)
     EXPECT_EQ(f.model.Value(), 5);
 }
 
-TEST(Commands, UndoReadsTheShownText)
+TEST(NValEditCommands, UndoReadsTheShownText)
 {
     CountingModel f;
     f.load(kFree, Dec("12.345"));
@@ -307,7 +307,7 @@ TEST(Commands, UndoReadsTheShownText)
     EXPECT_EQ(f.model.Value(), Dec("12.345"));
 }
 
-TEST(SetText, FromOutsideReadAsANumber)
+TEST(NValEditSetText, FromOutsideReadAsANumber)
 {
     CountingModel f;
     f.load(kPrincipal, 5);
@@ -320,7 +320,7 @@ TEST(SetText, FromOutsideReadAsANumber)
     EXPECT_EQ(f.model.Text(), "0");
 }
 
-TEST(SetText, KeptAsTextBeforeTheFirstShow)
+TEST(NValEditSetText, KeptAsTextBeforeTheFirstShow)
 {
     NValEditModel m;
     m.setTextFromOutside("abc");
@@ -328,7 +328,7 @@ TEST(SetText, KeptAsTextBeforeTheFirstShow)
     EXPECT_EQ(m.Value(), 0);
 }
 
-TEST(SetText, KeptAsTextWithoutAParentWindow)
+TEST(NValEditSetText, KeptAsTextWithoutAParentWindow)
 {
     CountingModel f;
     f.load(kPrincipal, 5);
@@ -337,7 +337,7 @@ TEST(SetText, KeptAsTextWithoutAParentWindow)
     EXPECT_EQ(f.model.Value(), 5);
 }
 
-TEST(Focus, TabSelectsClickDoesNot)
+TEST(NValEditFocus, TabSelectsClickDoesNot)
 {
     CountingModel f;
     f.load(kPrincipal, 1234);
@@ -353,7 +353,7 @@ TEST(Focus, TabSelectsClickDoesNot)
     EXPECT_EQ(f.model.SelLength(), 0);
 }
 
-TEST(Focus, NoAutoSelect)
+TEST(NValEditFocus, NoAutoSelect)
 {
     CountingModel f;
     f.load(kPrincipal, 1234);
@@ -362,7 +362,7 @@ TEST(Focus, NoAutoSelect)
     EXPECT_EQ(f.model.SelLength(), 0);
 }
 
-TEST(Mouse, ReleaseKeepsOnlyAWholeSelection)
+TEST(NValEditMouse, ReleaseKeepsOnlyAWholeSelection)
 {
     CountingModel f;
     f.load(kPrincipal, 1234567);
@@ -377,7 +377,7 @@ TEST(Mouse, ReleaseKeepsOnlyAWholeSelection)
     }
 }
 
-TEST(Mouse, DoubleClickSelectionSurvivesItsRelease)
+TEST(NValEditMouse, DoubleClickSelectionSurvivesItsRelease)
 {
     CountingModel f;
     f.load(kPrincipal, 1234567);

@@ -14,9 +14,9 @@ struct ReadCase {
     std::optional<const char *> value; // nullopt: not a number, read as 0
 };
 
-class TextToValue : public ::testing::TestWithParam<ReadCase> {};
+class NValEditTextToValue : public ::testing::TestWithParam<ReadCase> {};
 
-TEST_P(TextToValue, Reads)
+TEST_P(NValEditTextToValue, Reads)
 {
     const ReadCase &c = GetParam();
     NValEditModel m;
@@ -89,22 +89,23 @@ const ReadCase kReads[] = {
     {"123456789012345678901234567890", ' ', "123456789012345678901234567890"},
 };
 
-INSTANTIATE_TEST_SUITE_P(Texts, TextToValue, ::testing::ValuesIn(kReads));
+INSTANTIATE_TEST_SUITE_P(Texts, NValEditTextToValue, ::testing::ValuesIn(kReads));
 
-TEST(TextToValue, ZeroFromTextIsPositive)
+TEST(NValEditTextToValue, ZeroFromTextIsPositive)
 {
     NValEditModel m;
-    EXPECT_FALSE(std::signbit(m.TextToValue("-0")));
+    using std::signbit;
+    EXPECT_FALSE(signbit(m.TextToValue("-0")));
 }
 
-TEST(TextToValue, HugeDigitStringsAreNoCrash)
+TEST(NValEditTextToValue, HugeDigitStringsAreNoCrash)
 {
     NValEditModel m;
     EXPECT_EQ(m.TextToValue(std::string(6000, '9')), 0); // beyond the number type
     EXPECT_EQ(m.TextToValue("0." + std::string(6000, '0') + "1"), 0);
 }
 
-TEST(FullWidth, MapsTheFullWidthAsciiFormsAndTheIdeographicSpace)
+TEST(NValEditFullWidth, MapsTheFullWidthAsciiFormsAndTheIdeographicSpace)
 {
     EXPECT_EQ(FullWidth::ToHalfWidth(U'！'), U'!');
     EXPECT_EQ(FullWidth::ToHalfWidth(U'～'), U'~');

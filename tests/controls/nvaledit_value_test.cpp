@@ -18,9 +18,9 @@ struct SetterCase {
     int decimalCount;
 };
 
-class ValueSetter : public ::testing::TestWithParam<SetterCase> {};
+class NValEditValueSetter : public ::testing::TestWithParam<SetterCase> {};
 
-TEST_P(ValueSetter, StoresCorrectsAndShows)
+TEST_P(NValEditValueSetter, StoresCorrectsAndShows)
 {
     const SetterCase &c = GetParam();
     CountingModel f;
@@ -54,10 +54,10 @@ const SetterCase kSetterCases[] = {
     {"SmallFreeDecimal", kFree, "0.5", "0.5", "0.5", 2, 1},
 };
 
-INSTANTIATE_TEST_SUITE_P(Cases, ValueSetter, ::testing::ValuesIn(kSetterCases),
+INSTANTIATE_TEST_SUITE_P(Cases, NValEditValueSetter, ::testing::ValuesIn(kSetterCases),
                          [](const auto &info) { return std::string(info.param.name); });
 
-TEST(ValueSetter, NotANumberGivesZero)
+TEST(NValEditValueSetter, NotANumberGivesZero)
 {
     CountingModel f;
     f.load(kPrincipal, 7);
@@ -66,7 +66,7 @@ TEST(ValueSetter, NotANumberGivesZero)
     EXPECT_EQ(f.model.Text(), "0");
 }
 
-TEST(ValueSetter, InfinityIsCutToTheLargestNumber)
+TEST(NValEditValueSetter, InfinityIsCutToTheLargestNumber)
 {
     CountingModel f;
     f.load(kFree);
@@ -77,7 +77,7 @@ TEST(ValueSetter, InfinityIsCutToTheLargestNumber)
 
 // Every digit and decimal split: a too large number shows all nines, and the
 // nines typed by hand read back within the limit.
-TEST(ValueSetter, MaxMagnitudeForEverySplit)
+TEST(NValEditValueSetter, MaxMagnitudeForEverySplit)
 {
     for (int m = 1; m <= 15; ++m) {
         for (int fix = -1; fix < m; ++fix) {
@@ -96,7 +96,7 @@ TEST(ValueSetter, MaxMagnitudeForEverySplit)
     }
 }
 
-TEST(ValueSetter, ZeroLimitIsHalfTheFinestDecimal)
+TEST(NValEditValueSetter, ZeroLimitIsHalfTheFinestDecimal)
 {
     CountingModel f;
     f.load(kFree);
@@ -106,7 +106,7 @@ TEST(ValueSetter, ZeroLimitIsHalfTheFinestDecimal)
     EXPECT_EQ(f.model.MaxMagnitude(), Dec("100") - Dec("0.001"));
 }
 
-TEST(ShowValue, BlankZeroAndLeadingCharacter)
+TEST(NValEditShowValue, BlankZeroAndLeadingCharacter)
 {
     NValEditModel m;
     m.setLeadingChar('$');
@@ -123,7 +123,7 @@ TEST(ShowValue, BlankZeroAndLeadingCharacter)
     EXPECT_EQ(m.Text(), "$0");
 }
 
-TEST(ShowValue, BlankZeroWithFixedDecimals)
+TEST(NValEditShowValue, BlankZeroWithFixedDecimals)
 {
     NValEditModel m;
     m.setFixDecimal(0);
@@ -132,7 +132,7 @@ TEST(ShowValue, BlankZeroWithFixedDecimals)
     EXPECT_EQ(m.Value(), Dec("0.3"));
 }
 
-TEST(ShowValue, WithoutSeparators)
+TEST(NValEditShowValue, WithoutSeparators)
 {
     NValEditModel m;
     m.setPutAComma(false);
@@ -140,7 +140,7 @@ TEST(ShowValue, WithoutSeparators)
     EXPECT_EQ(m.Text(), "1234567");
 }
 
-TEST(ShowValue, CaretAtTheEnd)
+TEST(NValEditShowValue, CaretAtTheEnd)
 {
     CountingModel f;
     f.load(kPrincipal, 1234);
@@ -150,7 +150,7 @@ TEST(ShowValue, CaretAtTheEnd)
     EXPECT_EQ(f.model.SelLength(), 0);
 }
 
-TEST(Properties, FixDecimalCutsInsteadOfRounding)
+TEST(NValEditProperties, FixDecimalCutsInsteadOfRounding)
 {
     const struct {
         const char *held;
@@ -169,7 +169,7 @@ TEST(Properties, FixDecimalCutsInsteadOfRounding)
     }
 }
 
-TEST(Properties, FixDecimalZeroCutsToTheWholeNumber)
+TEST(NValEditProperties, FixDecimalZeroCutsToTheWholeNumber)
 {
     CountingModel f;
     f.load(kFree, Dec("12.9"));
@@ -178,7 +178,7 @@ TEST(Properties, FixDecimalZeroCutsToTheWholeNumber)
     EXPECT_EQ(f.model.Text(), "12");
 }
 
-TEST(Properties, FreeDecimalsWaitForTheNextValue)
+TEST(NValEditProperties, FreeDecimalsWaitForTheNextValue)
 {
     CountingModel f;
     f.load(kRate, 3);
@@ -188,7 +188,7 @@ TEST(Properties, FreeDecimalsWaitForTheNextValue)
     EXPECT_EQ(f.model.Text(), "3");
 }
 
-TEST(Properties, FixDecimalBroughtIntoRange)
+TEST(NValEditProperties, FixDecimalBroughtIntoRange)
 {
     NValEditModel m;
     m.setFixDecimal(12);
@@ -197,7 +197,7 @@ TEST(Properties, FixDecimalBroughtIntoRange)
     EXPECT_EQ(m.FixDecimal(), -1);
 }
 
-TEST(Properties, InvalidMaxDigitsIgnored)
+TEST(NValEditProperties, InvalidMaxDigitsIgnored)
 {
     CountingModel f;
     f.load(kRate);
@@ -208,7 +208,7 @@ TEST(Properties, InvalidMaxDigitsIgnored)
     EXPECT_EQ(f.model.MaxDigits(), 4);
 }
 
-TEST(Properties, SmallerMaxDigitsCutsTheNumber)
+TEST(NValEditProperties, SmallerMaxDigitsCutsTheNumber)
 {
     CountingModel f;
     f.load(kFree, 12345);
@@ -219,7 +219,7 @@ TEST(Properties, SmallerMaxDigitsCutsTheNumber)
     EXPECT_EQ(f.model.Value(), 999);
 }
 
-TEST(Properties, FixedDecimalsCountAsDigits)
+TEST(NValEditProperties, FixedDecimalsCountAsDigits)
 {
     CountingModel f;
     f.load(kRate, 12); // "12.000": five digits
@@ -228,7 +228,7 @@ TEST(Properties, FixedDecimalsCountAsDigits)
 }
 
 // An entry longer than a new, smaller limit is put into its final form.
-TEST(Properties, SmallerMaxDigitsEndsALongerEntry)
+TEST(NValEditProperties, SmallerMaxDigitsEndsALongerEntry)
 {
     CountingModel f;
     f.load(kFree);
@@ -240,7 +240,7 @@ TEST(Properties, SmallerMaxDigitsEndsALongerEntry)
     EXPECT_EQ(f.model.Text(), "0.5");
 }
 
-TEST(Properties, PrmtNegativeOffMakesThePositive)
+TEST(NValEditProperties, PrmtNegativeOffMakesThePositive)
 {
     CountingModel f;
     f.load(kFree, -5);
@@ -251,7 +251,7 @@ TEST(Properties, PrmtNegativeOffMakesThePositive)
 
 // A lone minus typed on a zero must not survive PrmtNegative going off, or
 // the next digit would make a negative number.
-TEST(Properties, PrmtNegativeOffDropsALoneMinus)
+TEST(NValEditProperties, PrmtNegativeOffDropsALoneMinus)
 {
     CountingModel f;
     f.load(kFree);
@@ -263,7 +263,7 @@ TEST(Properties, PrmtNegativeOffDropsALoneMinus)
     EXPECT_EQ(f.model.Value(), 5);
 }
 
-TEST(Properties, LeadingCharBelowSpaceIsNone)
+TEST(NValEditProperties, LeadingCharBelowSpaceIsNone)
 {
     NValEditModel m;
     m.setLeadingChar('\x01');
@@ -288,7 +288,7 @@ struct ColourModel : CountingModel {
     }
 };
 
-TEST(FontColour, NegativeNumbersInMinusColor)
+TEST(NValEditFontColour, NegativeNumbersInMinusColor)
 {
     ColourModel f;
     f.model.setMinusColor(kRed);
@@ -301,7 +301,7 @@ TEST(FontColour, NegativeNumbersInMinusColor)
     EXPECT_FALSE(f.model.ColorUpdating());
 }
 
-TEST(FontColour, LoneMinusSignShowsInMinusColor)
+TEST(NValEditFontColour, LoneMinusSignShowsInMinusColor)
 {
     ColourModel f;
     f.model.setMinusColor(kRed);
@@ -309,7 +309,7 @@ TEST(FontColour, LoneMinusSignShowsInMinusColor)
     EXPECT_EQ(f.model.FontColor(), kRed);
 }
 
-TEST(FontColour, EqualColoursFollowTheFont)
+TEST(NValEditFontColour, EqualColoursFollowTheFont)
 {
     ColourModel f;
     f.model.fontColorChanged(kBlue);
@@ -320,7 +320,7 @@ TEST(FontColour, EqualColoursFollowTheFont)
     EXPECT_TRUE(f.applied.empty());
 }
 
-TEST(FontColour, NewFontColourWhileNegativeBecomesTheNormalColour)
+TEST(NValEditFontColour, NewFontColourWhileNegativeBecomesTheNormalColour)
 {
     ColourModel f;
     f.model.setMinusColor(kRed);
@@ -333,7 +333,7 @@ TEST(FontColour, NewFontColourWhileNegativeBecomesTheNormalColour)
     EXPECT_EQ(f.model.FontColor(), kBlue);
 }
 
-TEST(FontColour, NewFontColourWhilePositive)
+TEST(NValEditFontColour, NewFontColourWhilePositive)
 {
     ColourModel f;
     f.model.setMinusColor(kRed);
@@ -345,7 +345,7 @@ TEST(FontColour, NewFontColourWhilePositive)
     EXPECT_EQ(f.model.FontColor(), kRed);
 }
 
-TEST(Loading, NothingShownAndNoChangeUntilLoaded)
+TEST(NValEditLoading, NothingShownAndNoChangeUntilLoaded)
 {
     CountingModel f;
     f.model.beginLoading();
@@ -361,7 +361,7 @@ TEST(Loading, NothingShownAndNoChangeUntilLoaded)
     EXPECT_TRUE(f.model.ParseSetText());
 }
 
-TEST(Change, OnlyOnRealTextChanges)
+TEST(NValEditChange, OnlyOnRealTextChanges)
 {
     CountingModel f;
     f.load(kPrincipal, 5);
@@ -374,7 +374,7 @@ TEST(Change, OnlyOnRealTextChanges)
     EXPECT_TRUE(f.model.Modified());
 }
 
-TEST(Change, NoneWhileLoadingAgain)
+TEST(NValEditChange, NoneWhileLoadingAgain)
 {
     CountingModel f;
     f.load(kPrincipal, 5);
