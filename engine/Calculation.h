@@ -90,7 +90,9 @@ private:
         w_.RowValue4 = w_.WorkPrincipal;
         if (w_.PeriodRows <= 0)
             return;
-        for (std::int32_t k = 1; k <= w_.PeriodRows; ++k) {
+        // A 64-bit counter, so that a count of 2^31 - 1 rows ends.
+        for (std::int64_t row = 1; row <= w_.PeriodRows; ++row) {
+            const auto k = static_cast<std::int32_t>(row);
             StepRow(k);
             if (k <= kShownRows)
                 WriteRow(k);

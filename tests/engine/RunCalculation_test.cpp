@@ -276,6 +276,7 @@ const FaultCase kFaults[] = {
     {"teiki_huge_periods", "teiki", 1000000, 3, 1000000, CalcFault::Kind::Overflow},
     {"hukuri_principal_overflow", "hukuri", 1e4930L, 99.999L, 999, CalcFault::Kind::Overflow},
     {"tanri_principal_overflow", "tanri", 1e4932L, 50, 3, CalcFault::Kind::Overflow},
+    {"hukuri_largest_32_bit_count", "hukuri", 1000000, 3, 2147483647, CalcFault::Kind::Overflow},
     {"periods_beyond_32_bits", "gankin", 1000000, 3, 3e9L, CalcFault::Kind::InvalidOperation},
     {"negative_periods_beyond_32_bits", "gankin", 1000000, 3, -3e9L, CalcFault::Kind::InvalidOperation},
     {"infinite_principal", "tanri", kInf, 3, 10, CalcFault::Kind::InvalidOperation},
