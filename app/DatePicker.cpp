@@ -1,7 +1,7 @@
 // The date field of the day count.
 #include "app/DatePicker.h"
 
-#include <QCalendarWidget>
+#include <QChildEvent>
 #include <QEvent>
 
 namespace kalvio {
@@ -11,8 +11,18 @@ DatePicker::DatePicker(QWidget *parent) : QDateEdit(parent)
     setCalendarPopup(true);
     // The Japanese short date format, whatever the machine's locale says.
     setDisplayFormat(QStringLiteral("yyyy/MM/dd"));
-    if (QCalendarWidget *calendar = calendarWidget()) {
-        popup_ = calendar->window();
+}
+
+// The calendar popup is a child window that the date edit makes when it is
+// first opened; watching for it avoids making it up front.
+void DatePicker::childEvent(QChildEvent *event)
+{
+    QDateEdit::childEvent(event);
+    if ((event->type() != QEvent::ChildAdded && event->type() != QEvent::ChildPolished) || popup_)
+        return;
+    auto *child = qobject_cast<QWidget *>(event->child());
+    if (child && child->windowType() == Qt::Popup) {
+        popup_ = child;
         popup_->installEventFilter(this);
     }
 }

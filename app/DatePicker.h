@@ -12,13 +12,15 @@ class DatePicker : public QDateEdit {
 public:
     explicit DatePicker(QWidget *parent = nullptr);
 
-    // The calendar's window (the popup), for tests and for opening it.
+    // The calendar's window; null until the calendar is first opened (it is
+    // made then, which keeps the window's start-up short).
     QWidget *calendarPopup() const;
 
 signals:
     void closeUp();
 
 protected:
+    void childEvent(QChildEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:

@@ -15,10 +15,11 @@ protected:
     // Opens a picker's calendar the way a user does: a click on its arrow.
     QWidget *openCalendar(DatePicker *target)
     {
+        QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(target->width() - 6, target->height() / 2));
         QWidget *popup = target->calendarPopup();
         EXPECT_NE(popup, nullptr);
-        QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(target->width() - 6, target->height() / 2));
-        EXPECT_TRUE(QTest::qWaitFor([popup] { return popup->isVisible(); }, 3000));
+        EXPECT_EQ(popup, target->calendarWidget()->window());
+        EXPECT_TRUE(QTest::qWaitFor([popup] { return popup && popup->isVisible(); }, 3000));
         return popup;
     }
 
