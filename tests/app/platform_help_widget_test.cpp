@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QWidget>
@@ -86,6 +87,23 @@ TEST_F(HelpWindowTest, NavigatesToAnAnchorBackAndToTheContents)
     ASSERT_TRUE(back->isEnabled());
     back->click();
     EXPECT_EQ(help.currentAnchor(), QStringLiteral("later"));
+}
+
+// Pressing Help again after reading further down shows the contents again.
+TEST_F(HelpWindowTest, OpeningAgainReturnsToTheContents)
+{
+    writeFile(path("kalvio.hlp"), sampleDocument);
+    HelpWindow help;
+    help.resize(300, 200);
+    help.openAt(path("kalvio.hlp"), QStringLiteral("contents()"));
+    QScrollBar *scroll = help.findChild<QTextBrowser *>()->verticalScrollBar();
+    const int contentsPosition = scroll->value();
+    ASSERT_GT(scroll->maximum(), contentsPosition + 100);
+    EXPECT_LT(contentsPosition, 20);
+    scroll->setValue(scroll->maximum());
+    help.openAt(path("kalvio.hlp"), QStringLiteral("contents()"));
+    EXPECT_EQ(scroll->value(), contentsPosition);
+    EXPECT_EQ(help.currentAnchor(), QStringLiteral("contents"));
 }
 
 // Nothing is thrown: the window says what is wrong, naming the file.
