@@ -18,9 +18,9 @@ public:
     static AmountField Periods();
 
     // The field's value after reading the text.  Throws std::invalid_argument
-    // naming the problem when the text is no number or is negative.  A text
-    // the field reads as 0 counts as a number only when it spells a zero
-    // ("0", "0.0", full-width "０"), not when it is unreadable.
+    // naming the problem when the text is no number or is negative.  Where the
+    // field would silently take 0 for an unreadable text, this refuses it;
+    // a zero spelled out ("0", "0.0", full-width "０") is a number.
     Extended Read(std::string_view text);
 
     // Assigns through the field's Value setter and returns the shown text.
