@@ -17,8 +17,10 @@
 #include <ostream>
 
 #include "app/QtAppServices.h"
+#include "platform_dialog_closer.h"
 
 using kalvio::QtAppServices;
+using kalvio::test::closeNextDialog;
 
 namespace {
 
@@ -33,32 +35,6 @@ struct SeenBox {
     bool modal = false;
     QPoint centre;
 };
-
-// Polls for the modal dialog the call opens, reads it, then closes it with
-// the given action.  Gives up (closing every top-level dialog) after a while
-// so a fault cannot hang the test.
-template <typename Dialog>
-void closeNextDialog(std::function<void(Dialog &)> read, std::function<void(Dialog &)> close)
-{
-    auto *timer = new QTimer(qApp);
-    auto tries = std::make_shared<int>(0);
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, tries, read, close] {
-        if (auto *dialog = qobject_cast<Dialog *>(QApplication::activeModalWidget())) {
-            timer->deleteLater();
-            timer->stop();
-            read(*dialog);
-            close(*dialog);
-        } else if (++*tries > 500) {
-            timer->stop();
-            timer->deleteLater();
-            for (QWidget *w : QApplication::topLevelWidgets()) {
-                if (auto *d = qobject_cast<QDialog *>(w))
-                    d->reject();
-            }
-        }
-    });
-    timer->start(10);
-}
 
 struct BoxCase {
     const char *name;
