@@ -173,5 +173,18 @@ TEST_F(StartupTest, OnlyTheCopyButtonHasAHintAndThePicturesAreOnTheirButtons)
     EXPECT_FALSE(form->windowIcon().isNull());
 }
 
+TEST_F(StartupTest, FontsAndColoursAsDesigned)
+{
+    create();
+    EXPECT_EQ(form->font().pixelSize(), 12);
+    for (QWidget *widget :
+         {static_cast<QWidget *>(edit(1)), static_cast<QWidget *>(total(5)), static_cast<QWidget *>(grid())})
+        EXPECT_EQ(widget->font().pixelSize(), 15) << widget->objectName().toStdString();
+    EXPECT_EQ(button("BitBtn4")->font().pixelSize(), 12);
+    EXPECT_EQ(radio(12)->palette().color(QPalette::WindowText), QColor(255, 0, 255));
+    EXPECT_EQ(child<QLabel>("Label4")->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+    EXPECT_EQ(form->palette().color(QPalette::Window), form->palette().color(QPalette::Button));
+}
+
 } // namespace
 } // namespace kalvio
