@@ -108,6 +108,70 @@ int BitLength(const cpp_int &n)
     return n == 0 ? 0 : static_cast<int>(boost::multiprecision::msb(n)) + 1;
 }
 
+using UInt128 = unsigned __int128;
+
+int BitLength128(UInt128 n)
+{
+    const auto high = static_cast<std::uint64_t>(n >> 64);
+    if (high != 0)
+        return 128 - std::countl_zero(high);
+    return 64 - std::countl_zero(static_cast<std::uint64_t>(n));
+}
+
+// n x 2^unit (n != 0, more than 64 bits allowed) rounded to a normalised
+// 64-bit significand, nearest, ties to even; `inexact` says whether a
+// non-zero rest lies below the last bit of n.
+void RoundInto(BinaryParts &parts, UInt128 n, int unit, bool inexact)
+{
+    const int bits = BitLength128(n);
+    if (bits > 64) {
+        const int shift = bits - 64;
+        auto kept = static_cast<std::uint64_t>(n >> shift);
+        const UInt128 rest = n & ((static_cast<UInt128>(1) << shift) - 1);
+        const UInt128 half = static_cast<UInt128>(1) << (shift - 1);
+        if (rest > half || (rest == half && (inexact || (kept & 1) != 0)))
+            ++kept;
+        unit += shift;
+        if (kept == 0) { // carried out of the top bit
+            kept = std::uint64_t{1} << 63;
+            ++unit;
+        }
+        n = kept;
+    }
+    const auto significand = static_cast<std::uint64_t>(n);
+    const int zeros = std::countl_zero(significand);
+    parts.significand = significand << zeros;
+    parts.exponent = unit - zeros;
+}
+
+// Up to 19 digits with a small exponent, in 128-bit integers: the amounts
+// and powers of ten the program reads all the time.
+bool ReadQuickly(const Decimal &d, BinaryParts &parts)
+{
+    if (d.digits.size() > 19 || d.exponent > 19 || d.exponent < -27)
+        return false;
+    std::uint64_t n = 0;
+    for (char c : d.digits)
+        n = n * 10 + static_cast<std::uint64_t>(c - '0');
+    if (d.exponent >= 0) {
+        UInt128 whole = n;
+        for (long long i = 0; i < d.exponent; ++i)
+            whole *= 10; // below 10^38
+        RoundInto(parts, whole, 0, false);
+        return true;
+    }
+    // n / 10^k = (n / 5^k) x 2^-k, with n moved to the top of 128 bits so
+    // that the quotient keeps at least 65 bits.
+    const int k = static_cast<int>(-d.exponent);
+    std::uint64_t five = 1;
+    for (int i = 0; i < k; ++i)
+        five *= 5; // 5^27 < 2^63
+    const int zeros = std::countl_zero(n);
+    const UInt128 numerator = static_cast<UInt128>(n << zeros) << 64;
+    RoundInto(parts, numerator / five, -(64 + zeros + k), numerator % five != 0);
+    return true;
+}
+
 } // namespace
 
 std::optional<BinaryParts> ParseDecimal(std::string_view text)
@@ -119,6 +183,8 @@ std::optional<BinaryParts> ParseDecimal(std::string_view text)
     BinaryParts parts;
     parts.negative = d.negative;
     if (d.digits.empty())
+        return parts;
+    if (ReadQuickly(d, parts))
         return parts;
     // The value lies in [10^(magnitude-1), 10^magnitude).
     const long long magnitude = d.exponent + static_cast<long long>(d.digits.size());

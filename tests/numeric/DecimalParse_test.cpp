@@ -198,6 +198,29 @@ TEST(DecimalParseTest, RandomTextsAgreeWithTheStandardLibrary)
     }
 }
 
+TEST(DecimalParseTest, ShortTextsReadTheSameAsTheirLongForms)
+{
+    // Up to 19 digits with a small exponent take a quicker route; the same
+    // value written with twenty more zeros takes the general one.
+    std::mt19937_64 random(99);
+    for (int i = 0; i < 50000; ++i) {
+        std::string digits = std::to_string(random() % 10000000000000000000u);
+        if (i % 3 == 0)
+            digits.resize(1 + random() % digits.size());
+        const int exponent = static_cast<int>(random() % 60) - 32;
+        const auto quick = numbertext::ParseDecimal(digits + "e" + std::to_string(exponent));
+        const auto general =
+            numbertext::ParseDecimal(digits + std::string(20, '0') + "e" + std::to_string(exponent - 20));
+        ASSERT_TRUE(quick && general) << digits << "e" << exponent;
+        EXPECT_EQ(quick->significand, general->significand) << digits << "e" << exponent;
+        EXPECT_EQ(quick->exponent, general->exponent) << digits << "e" << exponent;
+    }
+    // Exact ties in the quick route: 3689348814741910325 x 5 is odd with 65 bits.
+    EXPECT_EQ(Read("3689348814741910325e1"), 36893488147419103250.0L);
+    EXPECT_EQ(Read("3689348814741910325e1"), 36893488147419103248.0L);
+    EXPECT_EQ(Read("3689348814741910327e1"), 36893488147419103272.0L);
+}
+
 TEST(DecimalParseTest, GarbageNeverBreaksIt)
 {
     // Whatever the text, an answer or nullopt, and a number only for well-formed text.
