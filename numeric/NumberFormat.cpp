@@ -13,11 +13,10 @@ namespace kalvio::numbertext {
 namespace {
 
 using detail::DecimalDigits;
-using detail::UInt128;
 
 constexpr int kSignificant = 18;
 
-// Room for a sign, 36 digits, 11 separators and a point, with some to spare.
+// Room for a sign, 36 digits, their separators and a point, with some to spare.
 using Buffer = std::array<char, 80>;
 
 struct Layout {
