@@ -52,6 +52,14 @@ std::string plain14(Extended x)
     return FormatPattern(x, NumberPattern::Plain14);
 }
 
+// Integer digits of x written with the given decimals (a leading zero counts).
+int shownIntegerDigits(Extended x, int decimals)
+{
+    const std::string shown = FormatFixed(x, 0, decimals, false);
+    const auto point = shown.find('.');
+    return static_cast<int>(point == std::string::npos ? shown.size() : point);
+}
+
 } // namespace
 
 NValEditModel::NValEditModel() : NValEditModel(kWindowText)
@@ -242,6 +250,15 @@ void NValEditModel::setValue(Extended v)
     } else {
         decimalCount_ = fixDecimal_ == -1 ? 0 : fixDecimal_;
         digitCount_ = static_cast<int>(s.size()) + decimalCount_;
+    }
+    // Rounding to the decimals shown may carry into a new integer digit
+    // (99999.6 shows as 100,000): count the digits shown, or typing could add
+    // one digit too many and go beyond MaxMagnitude. Free decimals give way
+    // so that the shown number keeps within MaxDigits.
+    digitCount_ = std::max(digitCount_, shownIntegerDigits(a, decimalCount_) + decimalCount_);
+    while (digitCount_ > maxDigits_ && decimalCount_ > 0) {
+        --decimalCount_;
+        digitCount_ = shownIntegerDigits(a, decimalCount_) + decimalCount_;
     }
     pointEntered_ = decimalCount_ > 0;
     storeValue(minusEntered_ ? Extended(-a) : a);

@@ -132,6 +132,11 @@ const ScriptCase kScripts[] = {
     {"BackspaceNegativeDecimal", kFree, "0", "T-.5BB", "0|-0|-0.|-0.5|-0.|0", "0", 0},
     {"ReadOnlyIgnoresEditing", kPrincipal, "5", "RC1BDX-.E", "5|5|5|5|5|5|5|5|5", "5", 0},
     {"HiddenDecimalsRoundedBeforeTyping", kPeriods, "12.5", "C4", "13|134", "134", 0},
+    // The carry of the shown rounding is a digit: no thirteenth digit after it.
+    {"CarriedDigitCountsTowardsMaxDigits", kPrincipal, "99999.6", "C1234567",
+     "100,000|1,000,001|10,000,012|100,000,123|1,000,001,234|10,000,012,345|100,000,123,456|100,000,123,456",
+     "100000123456", 1},
+    {"CarriedDigitAfterBackspace", {3, -1, true}, "9.996", "CBBB1234", "10.0|10.|1|0|1|12|123|123", "123", 1},
     {"EscapeBringsBackTheFocusTimeNumber", kPrincipal, "77", "T123E", "77|1|12|123|77", "77", 0},
     {"FocusLostGivesFinalForm", kFree, "0", "T12.O", "0|1|12|12.|12", "12", 0},
 };

@@ -52,6 +52,10 @@ const SetterCase kSetterCases[] = {
     {"CutAtThePointLeavesAWholeNumber", kFree, "123456789.5", "123456789.5", "123,456,790", 9, 0},
     {"RateAboveLimitCut", kRate, "99.9995", "99.999", "99.999", 5, 3},
     {"SmallFreeDecimal", kFree, "0.5", "0.5", "0.5", 2, 1},
+    // Rounding that carries into a new integer digit counts that digit.
+    {"CarryIntoANewDigitCounts", kPrincipal, "99999.6", "99999.6", "100,000", 6, 0},
+    {"CarryWithFixedDecimals", kRate, "9.9996", "9.9996", "10.000", 5, 3},
+    {"CarryTakesAFreeDecimal", {3, -1, true}, "9.996", "9.996", "10.0", 3, 1},
 };
 
 INSTANTIATE_TEST_SUITE_P(Cases, NValEditValueSetter, ::testing::ValuesIn(kSetterCases),
