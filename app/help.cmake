@@ -11,13 +11,6 @@ add_custom_command(OUTPUT ${kalvio_help_copy}
   VERBATIM)
 add_custom_target(kalvio_help ALL DEPENDS ${kalvio_help_copy})
 
-# The program may be defined after this file is read; bind the order once
-# every folder is known.
-function(kalvio_help_before_program)
-  if(TARGET kalvio)
-    add_dependencies(kalvio kalvio_help)
-  endif()
-endfunction()
-cmake_language(DEFER DIRECTORY ${PROJECT_SOURCE_DIR} CALL kalvio_help_before_program)
+add_dependencies(kalvio kalvio_help)
 
 install(FILES ${kalvio_help_source} DESTINATION ${CMAKE_INSTALL_BINDIR})

@@ -3,16 +3,8 @@
 # entry and the icon where desktop menus look for them.
 include(GNUInstallDirs)
 
-# kalvio-cli is defined in a folder read after this one: install the
-# programs once every folder has been read.
-function(kalvio_install_programs)
-  foreach(program kalvio kalvio-cli)
-    if(TARGET ${program})
-      install(TARGETS ${program} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-    endif()
-  endforeach()
-endfunction()
-cmake_language(DEFER DIRECTORY ${PROJECT_SOURCE_DIR} CALL kalvio_install_programs)
+# kalvio-cli installs itself from its own folder.
+install(TARGETS kalvio RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
 install(FILES ${CMAKE_CURRENT_SOURCE_DIR}/kalvio.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 
