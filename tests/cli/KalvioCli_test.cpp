@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <ostream>
 #include <nlohmann/json.hpp>
 
 #include "CliProcess.h"
@@ -137,6 +138,14 @@ struct BadCase {
     std::vector<std::string> args;
     const char *mentions;
 };
+
+// Shown in the test's name instead of the case's raw bytes.
+void PrintTo(const BadCase &c, std::ostream *os)
+{
+    *os << "kalvio-cli";
+    for (const std::string &arg : c.args)
+        *os << " '" << arg << "'";
+}
 
 class BadInput : public ::testing::TestWithParam<BadCase> {};
 
