@@ -89,8 +89,6 @@ void TForm1::createControls()
         widget->setStyle(compact);
     DateTimePicker1->setStyle(compact);
     DateTimePicker2->setStyle(compact);
-    for (QGroupBox *box : {GroupBox1, GroupBox2, GroupBox3, GroupBox4})
-        box->setStyle(compact);
 
     setTabOrderChain();
     NValEdit1->setFocus();
