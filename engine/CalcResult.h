@@ -24,7 +24,7 @@ template <class E> struct BasicCalcResult {
     // Set when a floating-point fault (division by zero, invalid operation,
     // overflow) ended the request; the texts and totals are then not to be
     // applied.  Only inputs the entry fields never deliver can cause it.
-    std::optional<std::string> Fault;                                        // UTF-8 message
+    std::optional<std::string> Fault; // UTF-8 message
 };
 
 using CalcResult = BasicCalcResult<Extended>;

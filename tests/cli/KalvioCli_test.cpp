@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <ostream>
 #include <nlohmann/json.hpp>
+#include <ostream>
 
 #include "CliProcess.h"
 #include "engine/GridText.h"

@@ -31,7 +31,8 @@ int main(int argc, char **argv)
         const bool raw = next(state) % 4 == 0;
         for (auto &b : buf) {
             const std::uint64_t r = next(state);
-            b = raw ? static_cast<std::uint8_t>(r) : static_cast<std::uint8_t>(alphabet[r % (sizeof alphabet - 1)]);
+            b = raw ? static_cast<std::uint8_t>(r)
+                    : static_cast<std::uint8_t>(alphabet[r % (sizeof alphabet - 1)]);
         }
         LLVMFuzzerTestOneInput(buf.data(), buf.size());
     }
