@@ -13,8 +13,6 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-#include "app/AppPictures.h"
-
 namespace kalvio {
 
 namespace {
@@ -62,7 +60,6 @@ QString problemWithDocument(const QString &path)
 HelpWindow::HelpWindow(QWidget *parent) : QWidget(parent, Qt::Window)
 {
     setWindowTitle(QStringLiteral("Kalvio ヘルプ"));
-    setWindowIcon(AppPictures::windowIcon());
     resize(600, 520);
 
     backButton_ = new QPushButton(QStringLiteral("戻る"), this);
