@@ -10,6 +10,7 @@
 #include "app/GothicFont.h"
 #include "controls/NValEdit.h"
 #include "controls/NValLabel.h"
+#include "engine/CalcMode.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -41,6 +42,13 @@ QRadioButton *makeRadio(QWidget *parent, const char *name, int left, int top, in
                         const QString &caption)
 {
     return place(new QRadioButton(caption, parent), name, left, top, width, height);
+}
+
+// A mode button's caption is the engine's name for the mode it selects.
+QString modeCaption(std::string_view key)
+{
+    const std::string_view caption = CalcMode::Find(key)->Caption;
+    return QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size()));
 }
 
 QPushButton *makeButton(QWidget *parent, const char *name, int left, int top, const QString &caption,
@@ -137,17 +145,17 @@ void TForm1::createInputs()
 void TForm1::createModeGroup()
 {
     GroupBox2 = place(new QGroupBox(QStringLiteral("計算"), this), "GroupBox2", 200, 0, 193, 105);
-    RadioButton12 = makeRadio(GroupBox2, "RadioButton12", 8, 80, 81, 17, QStringLiteral("西暦と元号"));
+    RadioButton12 = makeRadio(GroupBox2, "RadioButton12", 8, 80, 81, 17, modeCaption("seireki"));
     setTextColour(RadioButton12, QColor(255, 0, 255));
-    RadioButton3 = makeRadio(GroupBox2, "RadioButton3", 8, 16, 73, 17, QStringLiteral("元利均等"));
-    RadioButton4 = makeRadio(GroupBox2, "RadioButton4", 8, 32, 113, 17, QStringLiteral("元金均等"));
-    RadioButton5 = makeRadio(GroupBox2, "RadioButton5", 8, 48, 89, 17, QStringLiteral("年金受給額"));
-    RadioButton6 = makeRadio(GroupBox2, "RadioButton6", 8, 64, 89, 17, QStringLiteral("定期積み金"));
-    RadioButton7 = makeRadio(GroupBox2, "RadioButton7", 96, 16, 73, 17, QStringLiteral("複利計算"));
-    RadioButton8 = makeRadio(GroupBox2, "RadioButton8", 96, 32, 73, 17, QStringLiteral("単利計算"));
-    RadioButton9 = makeRadio(GroupBox2, "RadioButton9", 96, 48, 73, 17, QStringLiteral("複利現価"));
-    RadioButton10 = makeRadio(GroupBox2, "RadioButton10", 96, 64, 89, 17, QStringLiteral("複利年金現価"));
-    RadioButton11 = makeRadio(GroupBox2, "RadioButton11", 96, 80, 89, 17, QStringLiteral("単利年金現価"));
+    RadioButton3 = makeRadio(GroupBox2, "RadioButton3", 8, 16, 73, 17, modeCaption("ganri"));
+    RadioButton4 = makeRadio(GroupBox2, "RadioButton4", 8, 32, 113, 17, modeCaption("gankin"));
+    RadioButton5 = makeRadio(GroupBox2, "RadioButton5", 8, 48, 89, 17, modeCaption("nenkin"));
+    RadioButton6 = makeRadio(GroupBox2, "RadioButton6", 8, 64, 89, 17, modeCaption("teiki"));
+    RadioButton7 = makeRadio(GroupBox2, "RadioButton7", 96, 16, 73, 17, modeCaption("hukuri"));
+    RadioButton8 = makeRadio(GroupBox2, "RadioButton8", 96, 32, 73, 17, modeCaption("tanri"));
+    RadioButton9 = makeRadio(GroupBox2, "RadioButton9", 96, 48, 73, 17, modeCaption("hukurigenka"));
+    RadioButton10 = makeRadio(GroupBox2, "RadioButton10", 96, 64, 89, 17, modeCaption("nenkingenka"));
+    RadioButton11 = makeRadio(GroupBox2, "RadioButton11", 96, 80, 89, 17, modeCaption("tanrigenka"));
     RadioButton3->setChecked(true);
 }
 
